@@ -1,0 +1,41 @@
+# make run    build and start the tool
+# make demo   start the simulated device and the tool connected to it
+# make test   build and run every test headless (plain and sanitized builds)
+# make bench  print the speed and resource figures
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: deps build build-asan run demo test test-plain test-asan bench fuzz clean
+
+deps:
+	@./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/src/velomi
+
+demo: build
+	./scripts/demo.sh $(BUILD)
+
+test-plain: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+build-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELOMI_SANITIZE=ON >/dev/null
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+test-asan: build-asan
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS) -LE soak
+
+test: test-plain test-asan
+
+bench: build
+	./scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,19 @@
+#pragma once
+// Reading a query answer: the text after the query keyword, without the
+// ";\r\n" terminator, split into comma fields read by position.
+#include <QString>
+#include <QStringList>
+
+namespace Answer {
+inline const QString Terminator = QStringLiteral(";\r\n");
+
+// Text after the first `keyword` up to a second occurrence (or the end),
+// with its last three characters dropped. "" when the keyword is absent.
+QString body(const QString &received, const QString &keyword);
+// body() split at ",".
+QStringList fields(const QString &received, const QString &keyword);
+// Field i, "" when missing.
+QString field(const QStringList &fields, int i);
+// The answer holds `prefix` and the terminator.
+bool isComplete(const QString &received, const QString &prefix);
+}

@@ -1,0 +1,34 @@
+#pragma once
+// What the tool has to tell the user. Codecs and the session return notices;
+// only the window turns them into message boxes.
+#include <QList>
+#include <QString>
+
+#include "formvalues.h"
+
+inline const QString ToolTitle = QStringLiteral("Velomi Tool(T9_W5, T47, T41, T68) V0.38");
+
+struct Notice
+{
+    enum Kind { Information, Warning, Question };
+    Kind kind = Information;
+    QString text;
+    QString title = ToolTitle;
+
+    static Notice info(const QString &text, const QString &title = ToolTitle)
+    {
+        return {Information, text, title};
+    }
+    static Notice warning(const QString &text, const QString &title = ToolTitle)
+    {
+        return {Warning, text, title};
+    }
+    bool operator==(const Notice &o) const { return kind == o.kind && text == o.text && title == o.title; }
+};
+
+// What a decoder makes of an answer: the values to show and what to tell.
+struct DecodeResult
+{
+    FormValues values;
+    QList<Notice> notices;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// SMS programming (keyword, access code), APN, XML function and caller IDs.
+#include <QString>
+
+#include "formvalues.h"
+#include "notice.h"
+
+namespace SmsCodec {
+
+// Outcome of a writer that checks its input before sending.
+struct WriteCheck
+{
+    bool send = false;       // body is to be sent
+    QString body;            // between "AT!XSMSC=" and "\r"
+    QList<Notice> notices;   // in the order they are shown
+    FormValues corrections;  // fields the check empties
+    bool reenablePages = false; // enable the tab widget and zero the progress
+};
+
+WriteCheck keywordAccess(const FormValues &v); // "KEYWD:..;ACCES:1,.."
+QString apnBody(const FormValues &v);          // "APN:name,user,password"
+QString xmlBody(const FormValues &v);          // "XML:user,password"
+QString callerIdBody(const FormValues &v);     // "CALID:1,id1;CALID:2,id2"
+
+// Caller-ID check when editing finishes: a refused text empties the field.
+struct FieldCheck
+{
+    bool ok = true;
+    Notice notice;
+};
+FieldCheck checkPhoneNumber(const QString &text, int maximum = 15);
+
+FormValues decodeApn(const QString &received);
+FormValues decodeXml(const QString &received);
+FormValues decodeCallerId(const QString &received, int which); // 1 or 2
+// KEYWD / ACCES value strings of a CFG answer.
+FormValues decodeKeyword(const QString &value);
+FormValues decodeAccessCode(const QString &value);
+
+} // namespace SmsCodec
