@@ -1,0 +1,35 @@
+#pragma once
+// Every message box of the tool goes through here, so the title is always
+// right and headless tests can read what would have been shown.
+#include <QList>
+
+#include "notice.h"
+
+class QWidget;
+
+namespace Messages {
+
+// Shows a modal box (information or warning icon, one OK button).
+void show(QWidget *parent, const Notice &notice);
+inline void information(QWidget *parent, const QString &text, const QString &title = ToolTitle)
+{
+    show(parent, Notice::info(text, title));
+}
+inline void warning(QWidget *parent, const QString &text, const QString &title = ToolTitle)
+{
+    show(parent, Notice::warning(text, title));
+}
+// Yes/No question, Yes the default. Returns true for Yes.
+bool ask(QWidget *parent, const QString &title, const QString &text);
+
+// For tests: while a recorder is installed no box is shown; each notice is
+// recorded (questions as Notice::Question) and ask() returns `answer`.
+struct Recorder
+{
+    QList<Notice> shown;
+    bool answer = true;
+    QStringList texts() const;
+};
+void setRecorder(Recorder *recorder);
+
+} // namespace Messages
