@@ -1,0 +1,135 @@
+#include "ptylink.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+PtyLink::PtyLink(QObject *parent) : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &PtyLink::writeStep);
+    m_clock.start();
+}
+
+PtyLink::~PtyLink()
+{
+    if (!m_linkPath.isEmpty())
+        ::unlink(QFile::encodeName(m_linkPath).constData());
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
+}
+
+bool PtyLink::open(const QString &linkPath, QString &error)
+{
+    char name[256] = {};
+    if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
+        error = QStringLiteral("cannot open a pseudo-terminal: %1").arg(std::strerror(errno));
+        return false;
+    }
+    termios raw{};
+    ::tcgetattr(m_slave, &raw);
+    ::cfmakeraw(&raw);
+    ::cfsetspeed(&raw, B115200);
+    ::tcsetattr(m_slave, TCSANOW, &raw);
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
+    m_path = QString::fromLocal8Bit(name);
+
+    if (!linkPath.isEmpty()) {
+        const QByteArray link = QFile::encodeName(linkPath);
+        struct stat info {
+        };
+        if (::lstat(link.constData(), &info) == 0) {
+            if (!S_ISLNK(info.st_mode)) {
+                error = QStringLiteral("%1 exists and is not a symbolic link").arg(linkPath);
+                return false;
+            }
+            ::unlink(link.constData()); // a link left by an earlier run
+        }
+        if (::symlink(name, link.constData()) != 0) {
+            error = QStringLiteral("cannot link %1: %2").arg(linkPath, std::strerror(errno));
+            return false;
+        }
+        m_linkPath = linkPath;
+    }
+
+    m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &PtyLink::readAvailable);
+    return true;
+}
+
+void PtyLink::readAvailable()
+{
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n > 0) {
+            if (m_receiver)
+                m_receiver(QByteArray(buffer, int(n)));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN) {
+            // No reader on the other side: look again a little later rather than spin.
+            m_notifier->setEnabled(false);
+            QTimer::singleShot(100, this, [this] { m_notifier->setEnabled(true); });
+        }
+        return;
+    }
+}
+
+void PtyLink::send(const std::vector<OutputPiece> &pieces)
+{
+    const bool idle = m_queue.empty();
+    m_queue.insert(m_queue.end(), pieces.begin(), pieces.end());
+    if (idle && !m_timer.isActive())
+        writeStep();
+}
+
+void PtyLink::writeStep()
+{
+    while (!m_queue.empty()) {
+        OutputPiece &piece = m_queue.front();
+        if (!m_pieceStarted) {
+            if (piece.delayMs > 0) {
+                m_timer.start(piece.delayMs);
+                piece.delayMs = 0;
+                return;
+            }
+            m_pieceStarted = true;
+            m_written = 0;
+            m_pieceStartNs = m_clock.nsecsElapsed();
+        }
+        qint64 allowed = piece.bytes.size() - m_written;
+        if (m_baud > 0) { // ten bits per byte on the line
+            const qint64 due =
+                (m_clock.nsecsElapsed() - m_pieceStartNs) * m_baud / 10 / 1000000000 + 1;
+            allowed = std::min(allowed, due - m_written);
+        }
+        bool full = false;
+        if (allowed > 0) {
+            const ssize_t n =
+                ::write(m_master, piece.bytes.constData() + m_written, size_t(allowed));
+            if (n > 0)
+                m_written += int(n);
+            full = n < 0;
+        }
+        if (m_written < piece.bytes.size()) {
+            m_timer.start(full ? 10 : 1); // the terminal's buffer is full, or paced
+            return;
+        }
+        m_queue.pop_front();
+        m_pieceStarted = false;
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The device's end of a pseudo-terminal: bytes in through a socket notifier, bytes out through
+// a queue of timed pieces, optionally paced like a serial line.
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+class QSocketNotifier;
+
+struct OutputPiece {
+    QByteArray bytes;
+    int delayMs = 0; // pause before the piece's first byte
+};
+
+class PtyLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit PtyLink(QObject *parent = nullptr);
+    ~PtyLink() override;
+
+    // Opens the terminal pair, puts the other end in raw mode and, when linkPath is not empty,
+    // makes a symbolic link to it there. False with a message on failure.
+    bool open(const QString &linkPath, QString &error);
+    QString path() const { return m_path; }
+
+    void setBaud(int baud) { m_baud = baud; }
+    void setReceiver(std::function<void(const QByteArray &)> receiver) { m_receiver = receiver; }
+    void send(const std::vector<OutputPiece> &pieces);
+
+private:
+    void readAvailable();
+    void writeStep();
+
+    int m_master = -1;
+    int m_slave = -1; // held open so the terminal stays up while the tool is away
+    QString m_path;
+    QString m_linkPath;
+    int m_baud = 0;
+    QSocketNotifier *m_notifier = nullptr;
+    std::function<void(const QByteArray &)> m_receiver;
+
+    std::deque<OutputPiece> m_queue;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    bool m_pieceStarted = false;
+    int m_written = 0;
+    qint64 m_pieceStartNs = 0;
+};
