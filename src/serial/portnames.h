@@ -1,0 +1,20 @@
+#pragma once
+// Port names as the port box lists them and as the port is opened, and the
+// text shown when opening fails. Pure helpers apart from the enumeration.
+#include <QList>
+#include <QPair>
+#include <QSerialPort>
+#include <QString>
+
+// The name to open for the user data of a port-box entry. "COMn" with n of
+// 10 and above takes the "\\.\COMn" device-namespace form; every other name
+// (device paths such as /dev/ttyUSB0, COM1 to COM9) is used unchanged.
+QString portNameForOpen(const QString &userData);
+
+// "Can't open " + name, then the system's reason on a second line, then a
+// hint about the dialout group when access was refused.
+QString openFailureText(const QString &name, QSerialPort::SerialPortError error,
+                        const QString &reason);
+
+// The serial ports present now: (text shown, device path), sorted by path.
+QList<QPair<QString, QString>> availablePorts();

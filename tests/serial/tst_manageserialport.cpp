@@ -1,0 +1,376 @@
+// The serial link over a pseudo-terminal: the test holds the device's end.
+#include "manageserialport.h"
+#include "portnames.h"
+#include "ptypair.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace
+{
+
+const QByteArray SignalStrengthFrame("AT!XSMSC=CSQ:\r");
+
+// The order the window uses to open the port.
+bool openAsTheWindowDoes(ManageSerialPort &link, const QString &path)
+{
+    link.setPortName(path);
+    link.setBaudRate(QSerialPort::Baud115200);
+    link.setDataBits(QSerialPort::Data8);
+    link.setParity(QSerialPort::NoParity);
+    link.setStopBits(QSerialPort::OneStop);
+    link.setFlowControl(QSerialPort::NoFlowControl);
+    link.setTimeouts(0, 10);
+    link.enableSending();
+    link.enableReceiving();
+    if (!link.openPort())
+        return false;
+    return link.startReceiving() == ManageSerialPort::Done;
+}
+
+QByteArray joined(const QSignalSpy &spy)
+{
+    QByteArray all;
+    for (const QList<QVariant> &arguments : spy)
+        all += arguments.at(0).toByteArray();
+    return all;
+}
+
+QByteArray patterned(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i * 7 + i / 256);
+    return bytes;
+}
+
+} // namespace
+
+class TestManageSerialPort : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sendWritesEveryByteInOrder_data();
+    void sendWritesEveryByteInOrder();
+    void resultCodesWhenPortOrDirectionIsMissing();
+    void enablingTwiceKeepsOneDirection();
+    void receivedBytesArriveWholeAndInOrder_data();
+    void receivedBytesArriveWholeAndInOrder();
+    void bytesBeforeStartReceivingAreKept();
+    void closeThenOpenRestoresBothDirections();
+    void destructionWhileRunningEndsCleanly();
+    void pulledCableReportsLinkLostOnce_data();
+    void pulledCableReportsLinkLostOnce();
+    void openFailureTellsWhy();
+
+    void portNameForOpen_data();
+    void portNameForOpen();
+    void openFailureText_data();
+    void openFailureText();
+};
+
+void TestManageSerialPort::sendWritesEveryByteInOrder_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::newRow("signal strength frame") << QList<QByteArray>{SignalStrengthFrame};
+    QList<QByteArray> frames;
+    for (int i = 0; i < 200; ++i)
+        frames << QByteArray("AT!XSMSC=RPT?:") + QByteArray::number(i % 6) + '\r';
+    QTest::newRow("many frames back to back") << frames;
+    // Larger than the terminal's buffer: later pieces are queued while the
+    // first is still being written.
+    QTest::newRow("queued while writing") << QList<QByteArray>{patterned(70000), "tail\r"};
+    QTest::newRow("NUL bytes") << QList<QByteArray>{QByteArray("\0\0x\0", 4)};
+}
+
+void TestManageSerialPort::sendWritesEveryByteInOrder()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    ManageSerialPort link;
+    QVERIFY(openAsTheWindowDoes(link, pty.slavePath()));
+
+    QByteArray expected;
+    for (const QByteArray &piece : pieces) {
+        QCOMPARE(link.sendData(piece), uchar(ManageSerialPort::Done));
+        expected += piece;
+    }
+    QCOMPARE(pty.readMaster(5000, int(expected.size())), expected);
+    QCOMPARE(pty.readMaster(100), QByteArray()); // nothing more
+}
+
+void TestManageSerialPort::resultCodesWhenPortOrDirectionIsMissing()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ManageSerialPort link;
+    link.enableSending();
+    link.enableReceiving();
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::PortNotOpen));
+    QCOMPARE(link.startReceiving(), uchar(ManageSerialPort::PortNotOpen));
+    QVERIFY(!link.send(SignalStrengthFrame));
+
+    ManageSerialPort bare; // directions never enabled
+    bare.setPortName(pty.slavePath());
+    QVERIFY(bare.openPort());
+    QCOMPARE(bare.sendData(SignalStrengthFrame), uchar(ManageSerialPort::DirectionNotEnabled));
+    QCOMPARE(bare.startReceiving(), uchar(ManageSerialPort::DirectionNotEnabled));
+    QVERIFY(bare.enableSending());
+    QVERIFY(bare.disableSending());
+    QCOMPARE(bare.sendData(SignalStrengthFrame), uchar(ManageSerialPort::DirectionNotEnabled));
+    QCOMPARE(pty.readMaster(200), QByteArray()); // nothing was queued
+}
+
+void TestManageSerialPort::enablingTwiceKeepsOneDirection()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ManageSerialPort link;
+    QSignalSpy chunks(&link, &ManageSerialPort::newDataReceived);
+    QVERIFY(link.enableSending());
+    QVERIFY(!link.enableSending());
+    QVERIFY(link.enableReceiving());
+    QVERIFY(!link.enableReceiving());
+    link.setPortName(pty.slavePath());
+    QVERIFY(link.openPort());
+    QCOMPARE(link.startReceiving(), uchar(ManageSerialPort::Done));
+    QCOMPARE(link.startReceiving(), uchar(ManageSerialPort::Done)); // already running
+
+    // One direction each way: every byte once, not twice.
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::Done));
+    QCOMPARE(pty.readMaster(2000, 14), SignalStrengthFrame);
+    QCOMPARE(pty.readMaster(100), QByteArray());
+    QVERIFY(pty.writeMaster("<OK> CSQ:23,99;\r\n"));
+    QTRY_COMPARE(joined(chunks), QByteArray("<OK> CSQ:23,99;\r\n"));
+    QTest::qWait(100);
+    QCOMPARE(joined(chunks), QByteArray("<OK> CSQ:23,99;\r\n"));
+
+    QVERIFY(link.disableReceiving());
+    QVERIFY(!link.disableReceiving());
+    QVERIFY(link.disableSending());
+    QVERIFY(!link.disableSending());
+}
+
+void TestManageSerialPort::receivedBytesArriveWholeAndInOrder_data()
+{
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::newRow("answer") << QList<QByteArray>{"<OK> CSQ:23,99;\r\n"};
+    QTest::newRow("NUL inside") << QList<QByteArray>{QByteArray("<OK> VER?:\0T47;\r\n", 17)};
+    QTest::newRow("NUL first and last") << QList<QByteArray>{QByteArray("\0abc\0", 5)};
+    QTest::newRow("split answer") << QList<QByteArray>{"<OK> AP", "N?:inter", "net,,;\r\n"};
+    QTest::newRow("more than a buffer") << QList<QByteArray>{patterned(5000), patterned(3000)};
+}
+
+void TestManageSerialPort::receivedBytesArriveWholeAndInOrder()
+{
+    QFETCH(QList<QByteArray>, pieces);
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ManageSerialPort link;
+    QVERIFY(openAsTheWindowDoes(link, pty.slavePath()));
+    QSignalSpy chunks(&link, &ManageSerialPort::newDataReceived);
+    QSignalSpy linkChunks(&link, &Link::chunkReceived);
+
+    QByteArray expected;
+    for (const QByteArray &piece : pieces) {
+        QVERIFY(pty.writeMaster(piece));
+        expected += piece;
+    }
+    QTRY_COMPARE(joined(chunks), expected);
+    QCOMPARE(joined(linkChunks), expected);
+    QCOMPARE(linkChunks.count(), chunks.count());
+}
+
+void TestManageSerialPort::bytesBeforeStartReceivingAreKept()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ManageSerialPort link;
+    QSignalSpy chunks(&link, &ManageSerialPort::newDataReceived);
+    link.setPortName(pty.slavePath());
+    link.enableReceiving();
+    QVERIFY(link.openPort());
+    QVERIFY(pty.writeMaster("early;\r\n"));
+    QTest::qWait(100);
+    QCOMPARE(chunks.count(), 0); // not receiving yet
+    QCOMPARE(link.startReceiving(), uchar(ManageSerialPort::Done));
+    QTRY_COMPARE(joined(chunks), QByteArray("early;\r\n"));
+}
+
+void TestManageSerialPort::closeThenOpenRestoresBothDirections()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ManageSerialPort link;
+    QSignalSpy chunks(&link, &ManageSerialPort::newDataReceived);
+    QVERIFY(openAsTheWindowDoes(link, pty.slavePath()));
+
+    // Close first writes what is still queued.
+    const QByteArray block = patterned(2000);
+    QCOMPARE(link.sendData(block), uchar(ManageSerialPort::Done));
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::Done));
+    link.closePort();
+    QCOMPARE(pty.readMaster(2000, int(block.size()) + 14), block + SignalStrengthFrame);
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::PortNotOpen));
+    QVERIFY(pty.writeMaster("while closed;"));
+    QTest::qWait(100);
+    QCOMPARE(chunks.count(), 0);
+
+    // No enable or startReceiving call: open alone brings both back.
+    QVERIFY(link.openPort());
+    QVERIFY(link.isPortOpen());
+    QVERIFY(!link.enableSending());
+    QVERIFY(!link.enableReceiving());
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::Done));
+    QCOMPARE(pty.readMaster(2000, 14), SignalStrengthFrame);
+    chunks.clear();
+    QVERIFY(pty.writeMaster("<OK> CSQ:23,99;\r\n"));
+    QTRY_VERIFY(joined(chunks).endsWith("<OK> CSQ:23,99;\r\n"));
+
+    // A second round works the same.
+    link.closePort();
+    QVERIFY(link.openPort());
+    QCOMPARE(link.sendData("again\r"), uchar(ManageSerialPort::Done));
+    QCOMPARE(pty.readMaster(2000, 6), QByteArray("again\r"));
+}
+
+void TestManageSerialPort::destructionWhileRunningEndsCleanly()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    auto link = std::make_unique<ManageSerialPort>();
+    QVERIFY(openAsTheWindowDoes(*link, pty.slavePath()));
+    QVERIFY(pty.writeMaster("<OK> unread answer;\r\n"));
+    QCOMPARE(link->sendData(SignalStrengthFrame), uchar(ManageSerialPort::Done));
+    link.reset();
+    QCOMPARE(pty.readMaster(2000, 14), SignalStrengthFrame);
+
+    // The port was released: a new manager opens it again.
+    ManageSerialPort next;
+    QVERIFY(openAsTheWindowDoes(next, pty.slavePath()));
+}
+
+void TestManageSerialPort::pulledCableReportsLinkLostOnce_data()
+{
+    QTest::addColumn<int>("pendingWrite");
+    QTest::newRow("idle") << 0;
+    // The device stops reading, the terminal fills, bytes wait in the port.
+    QTest::newRow("write pending") << 200000;
+}
+
+void TestManageSerialPort::pulledCableReportsLinkLostOnce()
+{
+    QFETCH(int, pendingWrite);
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    ManageSerialPort link;
+    QSignalSpy lost(&link, &Link::linkLost);
+    QVERIFY(openAsTheWindowDoes(link, pty.slavePath()));
+    if (pendingWrite > 0)
+        QCOMPARE(link.sendData(patterned(pendingWrite)), uchar(ManageSerialPort::Done));
+    QTest::qWait(50);
+
+    pty.closeMaster();
+    QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 1000);
+    QVERIFY(!lost.at(0).at(0).toString().isEmpty());
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::PortNotOpen));
+    QTest::qWait(200);
+    QCOMPARE(lost.count(), 1);
+
+    // The window then closes as Close does; that must not hang.
+    QElapsedTimer clock;
+    clock.start();
+    link.closePort();
+    QVERIFY2(clock.elapsed() < 3000, "closing a lost port took too long");
+    QCOMPARE(lost.count(), 1);
+
+    // A new device on a new port opens with the remembered directions.
+    PtyPair replugged;
+    QVERIFY(replugged.isValid());
+    link.setPortName(replugged.slavePath());
+    QVERIFY(link.openPort());
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::Done));
+    QCOMPARE(replugged.readMaster(2000, 14), SignalStrengthFrame);
+}
+
+void TestManageSerialPort::openFailureTellsWhy()
+{
+    ManageSerialPort link;
+    link.enableSending();
+    link.setPortName(QStringLiteral("/dev/velomi-no-such-port"));
+    QVERIFY(!link.openPort());
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(link.lastError(), QSerialPort::DeviceNotFoundError);
+    QVERIFY(!link.lastErrorString().isEmpty());
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::PortNotOpen));
+
+    // The same manager opens a real port afterwards.
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    link.setPortName(pty.slavePath());
+    QVERIFY(link.openPort());
+    QCOMPARE(link.sendData(SignalStrengthFrame), uchar(ManageSerialPort::Done));
+    QCOMPARE(pty.readMaster(2000, 14), SignalStrengthFrame);
+}
+
+void TestManageSerialPort::portNameForOpen_data()
+{
+    QTest::addColumn<QString>("userData");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("COM3") << "COM3" << "COM3";
+    QTest::newRow("COM9") << "COM9" << "COM9";
+    QTest::newRow("COM10") << "COM10" << "\\\\.\\COM10";
+    QTest::newRow("COM12") << "COM12" << "\\\\.\\COM12";
+    QTest::newRow("USB adapter") << "/dev/ttyUSB0" << "/dev/ttyUSB0";
+    QTest::newRow("path with COM") << "/dev/ttyCOM12" << "/dev/ttyCOM12";
+    QTest::newRow("no port") << "" << "";
+    // clang-format on
+}
+
+void TestManageSerialPort::portNameForOpen()
+{
+    QFETCH(QString, userData);
+    QFETCH(QString, expected);
+    QCOMPARE(::portNameForOpen(userData), expected);
+}
+
+void TestManageSerialPort::openFailureText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSerialPort::SerialPortError>("error");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("hint");
+    QTest::newRow("missing") << "/dev/ttyUSB0" << QSerialPort::DeviceNotFoundError
+                             << "No such file or directory"
+                             << "Can't open /dev/ttyUSB0\nNo such file or directory" << false;
+    QTest::newRow("denied") << "/dev/ttyACM0" << QSerialPort::PermissionError << "Permission denied"
+                            << "Can't open /dev/ttyACM0\nPermission denied" << true;
+    QTest::newRow("no port at all") << "" << QSerialPort::DeviceNotFoundError << ""
+                                    << "Can't open " << false;
+}
+
+void TestManageSerialPort::openFailureText()
+{
+    QFETCH(QString, name);
+    QFETCH(QSerialPort::SerialPortError, error);
+    QFETCH(QString, reason);
+    QFETCH(QString, start);
+    QFETCH(bool, hint);
+    const QString text = ::openFailureText(name, error, reason);
+    QVERIFY2(text.startsWith(start), qPrintable(text));
+    QCOMPARE(text.contains("usermod -aG dialout"), hint);
+    if (!hint)
+        QCOMPARE(text, start);
+}
+
+QTEST_GUILESS_MAIN(TestManageSerialPort)
+#include "tst_manageserialport.moc"
