@@ -1,0 +1,91 @@
+#include "profiledialog.h"
+
+#include <QDir>
+#include <QEvent>
+
+#include "messages.h"
+#include "ui_profiledialog.h"
+
+namespace
+{
+const QString ManagerTitle = QStringLiteral("Profile Manager");
+const QString DeleteQuestionTitle = QStringLiteral("ROD Ozezadoviv");
+} // namespace
+
+ProfileDialog::ProfileDialog(const QString &directory, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::ProfileDialog>()), store_(directory)
+{
+    ui->setupUi(this);
+    connect(ui->pushButton_ok, &QPushButton::clicked, this, &ProfileDialog::ClickedOK);
+    fillProfileTable();
+}
+
+ProfileDialog::~ProfileDialog() = default;
+
+void ProfileDialog::fillProfileTable(const QString &path)
+{
+    store_.setDirectory(QDir::currentPath() + path);
+    fillProfileTable();
+}
+
+void ProfileDialog::fillProfileTable()
+{
+    QTableWidget *table = ui->tableWidget;
+    table->setRowCount(0);
+    const QList<ProfileStore::Entry> entries = store_.allProfiles();
+    for (int row = 0; row < entries.size(); ++row) {
+        table->insertRow(row);
+        table->setItem(row, 0, new QTableWidgetItem(entries[row].module));
+        table->setItem(row, 1, new QTableWidgetItem(entries[row].profile));
+    }
+    if (!entries.isEmpty())
+        table->setCurrentCell(0, 0);
+}
+
+void ProfileDialog::ClickedOK()
+{
+    accept();
+}
+
+void ProfileDialog::on_tableWidget_cellClicked(int, int) {}
+
+void ProfileDialog::on_pushButton_deleteProfile_clicked()
+{
+    const int row = ui->tableWidget->currentRow();
+    if (row < 0)
+        return; // no profile files, nothing chosen
+    const auto cellText = [&](int column) {
+        const QTableWidgetItem *item = ui->tableWidget->item(row, column);
+        return item ? item->text() : QString();
+    };
+    const QString module = cellText(0);
+    const QString profile = cellText(1);
+    const QString shown =
+        QStringLiteral("Module:") + module + QStringLiteral("\r\nProfile:") + profile;
+
+    if (!Messages::ask(this, DeleteQuestionTitle,
+                       QStringLiteral("Do you want to delete \r\n") + shown +
+                           QStringLiteral("\r\nAre you sure? \r\n")))
+        return;
+
+    const ProfileStore::Outcome removed = store_.remove(module, profile);
+    if (!removed.ok) {
+        Messages::warning(this,
+                          QStringLiteral("Delete \r\n") + shown +
+                              QStringLiteral("\r\n failed !\r\n") + removed.error,
+                          ManagerTitle);
+        return;
+    }
+    ui->tableWidget->removeRow(row);
+    emit sendDeleteStr(module + QLatin1Char('_') + profile + QStringLiteral(".txt"));
+    Messages::information(this,
+                          QStringLiteral("Delete \r\n") + shown + QStringLiteral("\r\n success !"),
+                          ManagerTitle);
+}
+
+void ProfileDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
