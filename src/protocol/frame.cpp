@@ -1,0 +1,15 @@
+#include "frame.h"
+
+namespace Frame
+{
+
+QByteArray command(const QString &body)
+{
+    // The device ends a command at "\r": a line break or NUL inside a typed
+    // value would cut the frame short and turn its rest into a second command.
+    QString safeBody = body;
+    safeBody.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')).remove(QChar(0));
+    return (Head + safeBody + QLatin1Char('\r')).toLatin1();
+}
+
+} // namespace Frame
