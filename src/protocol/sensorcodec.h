@@ -39,4 +39,7 @@ struct IdCheck
 };
 IdCheck checkSensorId(const QString &typed);
 
+QString addBody(const QString &sensorId); // "DEVAD:" + the checked ID
+QString removeBody(const QString &zone);  // "DEVRM:" + zone
+
 } // namespace SensorCodec
