@@ -1,54 +1,440 @@
 #include "session.h"
 
+#include "acknowledgement.h"
+#include "answer.h"
 #include "firmwareupgrade.h"
+#include "frame.h"
+#include "infocodec.h"
 #include "link.h"
+
+namespace
+{
+QString chainName(int code)
+{
+    switch (code) {
+    case Session::WriteReport:
+        return QStringLiteral("Report write");
+    case Session::RefreshSensors:
+        return QStringLiteral("Sensor list");
+    case Session::WriteAll:
+        return QStringLiteral("Write All");
+    default:
+        return QStringLiteral("Read");
+    }
+}
+
+QString bodyOf(const QByteArray &frame)
+{
+    QString text = QString::fromLatin1(frame);
+    if (text.startsWith(Frame::Head))
+        text.remove(0, Frame::Head.size());
+    if (text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
+    return text;
+}
+} // namespace
 
 Session::Session(Link *link, QObject *parent)
     : QObject(parent), link_(link), upgrade_(std::make_unique<FirmwareUpgrade>())
 {
+    dispatchTimer_.setSingleShot(true);
+    dispatchTimer_.setInterval(0);
+    restartTimer_.setSingleShot(true);
+    answerTimer_.setSingleShot(true);
+    silenceTimer_.setSingleShot(true);
+    connect(&dispatchTimer_, &QTimer::timeout, this, &Session::dispatch);
+    connect(&restartTimer_, &QTimer::timeout, this, &Session::onRestartTick);
+    connect(&answerTimer_, &QTimer::timeout, this, &Session::onAnswerTimeout);
+    connect(&elapsedTimer_, &QTimer::timeout, this, &Session::onElapsedTick);
+    connect(&silenceTimer_, &QTimer::timeout, this, &Session::onUpgradeSilence);
+    if (link_) {
+        connect(link_, &Link::chunkReceived, this, &Session::onChunk);
+        connect(link_, &Link::linkLost, this, [this] { portClosed(); });
+    }
 }
 
 Session::~Session() = default;
 
-void Session::setFormSource(std::function<FormValues()> source) { formSource_ = std::move(source); }
+void Session::setFormSource(std::function<FormValues()> source)
+{
+    formSource_ = std::move(source);
+}
+
 void Session::setRadiusUndoSource(std::function<QString(int)> source)
 {
     radiusUndoSource_ = std::move(source);
 }
-void Session::setTimings(const Timings &timings) { timings_ = timings; }
-bool Session::isBusy() const { return false; }
-bool Session::canWriteAll() const { return link_ && link_->isOpen(); }
-void Session::sendCommand(const QString &) {}
-void Session::signalStrength() {}
-void Session::scream(int) {}
-void Session::locate() {}
-void Session::rebootDevice() {}
-void Session::rebootGsm() {}
-void Session::factoryReset() {}
-void Session::setDebug(int) {}
-void Session::omadm(bool) {}
-void Session::loadInformation() {}
-void Session::setGsmOnOff(int) {}
-void Session::startRead() {}
-void Session::writeKeywordAccess() {}
-void Session::writeApn() {}
-void Session::writeXml() {}
-void Session::writeCallerIds() {}
-void Session::writeSettings() {}
-void Session::writeGpsTracker() {}
-void Session::writeGeoAlert() {}
-void Session::writeInactivity() {}
-void Session::writeReports() {}
-void Session::writeFence(int, int) {}
-void Session::writeForbiddenZone() {}
-void Session::addSensor(const QString &) {}
-void Session::deleteSensor(const QString &) {}
-void Session::startWriteAll() {}
-bool Session::loadFirmware(const QByteArray &) { return false; }
-bool Session::loadFirmwareFile(const QString &) { return false; }
-void Session::startUpgrade() {}
-bool Session::isUpgrading() const { return false; }
-int Session::upgradeErrorTotal() const { return 0; }
-void Session::portClosed() {}
-void Session::onChunk(const QByteArray &) {}
-void Session::dispatch() {}
+
+void Session::setTimings(const Timings &timings)
+{
+    timings_ = timings;
+}
+
+bool Session::isBusy() const
+{
+    return isChainCode(pendingCommand_) || upgrade_->isActive();
+}
+
+bool Session::canWriteAll() const
+{
+    return link_ && link_->isOpen();
+}
+
+bool Session::isChainCode(int code)
+{
+    switch (code) {
+    case ReadVersion:
+    case ReadApn:
+    case ReadInactivityWindow1:
+    case ReadInactivityWindow2:
+    case ReadXml:
+    case ReadCfg:
+    case ReadCfg1:
+    case ReadCfg2:
+    case ReadCallerId1:
+    case ReadCallerId2:
+    case ReadReport:
+    case ReadGeoFence:
+    case ReadSensorPage:
+    case ReadSignal:
+    case WriteReport:
+    case RefreshSensors:
+    case WriteAll:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- sending -------------------------------------------------------------
+
+void Session::sendCommand(const QString &body)
+{
+    const QByteArray frame = Frame::command(body);
+    emit logLine(QString::fromLatin1(frame));
+    staleFilter_.commandSent(body);
+    assembler_.clear();
+    errorReported_ = false;
+    if (link_)
+        link_->send(frame); // a closed link drops the bytes
+    lastCommandFrame_ = frame;
+}
+
+// Every code change goes through here so the answer timer follows the chains.
+void Session::setPending(int code)
+{
+    pendingCommand_ = code;
+    if (!isChainCode(code)) {
+        answerTimer_.stop();
+        return;
+    }
+    lastChainBody_ = bodyOf(lastCommandFrame_);
+    answerTimer_.start(restartTimer_.isActive() ? timings_.restartAnswerMs : timings_.answerMs);
+}
+
+void Session::sendQuery(const QString &body, int code)
+{
+    sendCommand(body);
+    setPending(code);
+}
+
+bool Session::portGuard()
+{
+    if (link_ && link_->isOpen())
+        return true;
+    notify(Notice::info(QStringLiteral("Port not opened!")));
+    return false;
+}
+
+bool Session::sendGuarded(const QString &body)
+{
+    if (!portGuard())
+        return false;
+    sendCommand(body);
+    return true;
+}
+
+FormValues Session::formValues() const
+{
+    return formSource_ ? formSource_() : FormValues();
+}
+
+void Session::emitDecoded(const FormValues &values, const QList<Notice> &notices)
+{
+    if (!values.isEmpty())
+        emit valuesDecoded(values);
+    for (const Notice &n : notices)
+        notify(n);
+}
+
+void Session::notify(const Notice &notice, std::function<void()> after)
+{
+    queued_.append({notice, std::move(after)});
+    if (depth_ == 0)
+        flushNotices();
+}
+
+void Session::flushNotices()
+{
+    // A nested flush (from a modal box's event loop) takes over the rest of
+    // the queue, so every notice is shown once and in order.
+    while (!queued_.isEmpty()) {
+        const Queued item = queued_.takeFirst();
+        if (!item.notice.text.isEmpty())
+            emit noticeRaised(item.notice);
+        if (item.after) {
+            Scope scope(*this);
+            item.after();
+        }
+    }
+}
+
+// ---- one-shot commands ---------------------------------------------------
+
+void Session::signalStrength()
+{
+    Scope scope(*this);
+    if (sendGuarded(QStringLiteral("CSQ:")))
+        setPending(SignalStrength);
+}
+
+void Session::scream(int index)
+{
+    Scope scope(*this);
+    sendGuarded(OneShot::scream(index));
+}
+
+void Session::locate()
+{
+    Scope scope(*this);
+    sendGuarded(QStringLiteral("LOC:1"));
+}
+
+void Session::rebootDevice()
+{
+    Scope scope(*this);
+    sendGuarded(QStringLiteral("RESET:"));
+}
+
+void Session::rebootGsm()
+{
+    Scope scope(*this);
+    sendGuarded(QStringLiteral("RSTG:"));
+}
+
+void Session::factoryReset()
+{
+    Scope scope(*this);
+    sendGuarded(QStringLiteral("FTSET:"));
+}
+
+void Session::setDebug(int index)
+{
+    Scope scope(*this);
+    sendGuarded(OneShot::debug(index));
+}
+
+void Session::omadm(bool start)
+{
+    sendCommand(start ? QStringLiteral("OMADM:1;") : QStringLiteral("OMADM:0;"));
+}
+
+void Session::loadInformation()
+{
+    sendCommand(QStringLiteral("INFO:"));
+    setPending(Information);
+}
+
+void Session::setGsmOnOff(int index)
+{
+    Scope scope(*this);
+    if (!sendGuarded(OneShot::gsmOnOff(index)))
+        return;
+    FormValues second;
+    second.setIndex(QStringLiteral("comboBox_gsm_on_off_function2"), index == 1 ? 1 : 0);
+    emit valuesDecoded(second);
+}
+
+// ---- reception and dispatch ----------------------------------------------
+
+void Session::onChunk(const QByteArray &chunk)
+{
+    emit logLine(QString::fromLatin1(chunk));
+    if (upgrade_->isActive())
+        silenceTimer_.start(timings_.upgradeSilenceMs);
+    const QByteArray fresh = staleFilter_.filter(chunk);
+    if (fresh.isEmpty())
+        return;
+    assembler_.append(fresh);
+    dispatchTimer_.start(); // several chunks in one pass: one dispatch
+}
+
+void Session::dispatch()
+{
+    if (dispatching_) {
+        dispatchAgain_ = true;
+        return;
+    }
+    Scope scope(*this);
+    dispatching_ = true;
+    if (!runStep())
+        handleAcknowledgement();
+    dispatching_ = false;
+    if (dispatchAgain_) {
+        dispatchAgain_ = false;
+        dispatchTimer_.start();
+    }
+}
+
+bool Session::runStep()
+{
+    switch (pendingCommand_) {
+    case UpgradeAnnounce:
+    case UpgradeBlock:
+        return stepUpgrade();
+    case WriteReport:
+        stepReportWrite();
+        return false;
+    case RefreshSensors:
+        stepSensorRefresh();
+        return false;
+    case WriteAll:
+        stepWriteAll();
+        return false;
+    default:
+        return stepQuery();
+    }
+}
+
+void Session::handleAcknowledgement()
+{
+    const AckOutcome outcome = classifyAcknowledgement(assembler_.text(), lastCommandFrame_);
+    switch (outcome.kind) {
+    case AckKind::None:
+    case AckKind::SignalStrength: // shown by the CSQ step
+        return;
+    case AckKind::DeviceAdded:
+    case AckKind::DeviceRemoved:
+        restartSensorList();
+        notify(outcome.notice);
+        break;
+    case AckKind::RebootDevice:
+    case AckKind::RebootGsm:
+    case AckKind::FactoryReset:
+    case AckKind::FactoryMode: {
+        emit connectionAreasEnabled(false);
+        emit pagesEnabled(false);
+        assembler_.clear();
+        bool &flag = outcome.kind == AckKind::RebootDevice ? afterDeviceReboot_
+                     : outcome.kind == AckKind::RebootGsm  ? afterGsmReboot_
+                                                           : afterFactoryReset_;
+        flag = true;
+        startCountdown(CountdownSeconds);
+        notify(outcome.notice);
+        break;
+    }
+    case AckKind::GeoFenceRange:
+    case AckKind::WriteError:
+        // More text behind an error already shown must not show it again.
+        if (errorReported_)
+            return;
+        errorReported_ = true;
+        // A refused write ends the write chains; a read waits at its step.
+        if (pendingCommand_ == WriteAll) {
+            rptWriteIndex_ = 0;
+            emit pagesEnabled(true);
+            setPending(NoCommand);
+        } else if (pendingCommand_ == WriteReport) {
+            rptWriteIndex_ = 0;
+            setPending(NoCommand);
+        }
+        notify(outcome.notice);
+        break;
+    case AckKind::ForbiddenZone:
+        emit valuesDecoded(outcome.values);
+        break;
+    case AckKind::WriteSuccess:
+        notify(outcome.notice);
+        break;
+    }
+    if (outcome.clearReceived)
+        assembler_.clear();
+}
+
+// ---- restart countdown and time-outs -------------------------------------
+
+void Session::startCountdown(int seconds)
+{
+    restartCountdown_ = seconds;
+    restartTimer_.start(timings_.countdownTickMs);
+    // The device restarts: a chain still waiting gets the longer patience.
+    if (answerTimer_.isActive())
+        answerTimer_.start(timings_.restartAnswerMs);
+}
+
+void Session::onRestartTick()
+{
+    Scope scope(*this);
+    emit logLine(QStringLiteral("%1 sec").arg(restartCountdown_));
+    if (--restartCountdown_ >= 0) {
+        restartTimer_.start(timings_.countdownTickMs);
+        return;
+    }
+    emit connectionAreasEnabled(true);
+    emit pagesEnabled(true);
+    restartCountdown_ = 0;
+    for (bool *flag : {&afterDeviceReboot_, &afterGsmReboot_, &afterFactoryReset_}) {
+        if (*flag) {
+            *flag = false;
+            startRead();
+        }
+    }
+    if (afterUpgrade_) {
+        afterUpgrade_ = false;
+        emit firmwareButtonEnabled(true);
+        notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
+               [this] { emit reopenPortRequested(); });
+    }
+}
+
+void Session::onAnswerTimeout()
+{
+    if (!isChainCode(pendingCommand_))
+        return;
+    Scope scope(*this);
+    const int code = pendingCommand_;
+    const QString body = lastChainBody_;
+    stopWaitingChain();
+    if (code == WriteAll)
+        emit pagesEnabled(true);
+    notify(Notice::warning(QStringLiteral("The device did not answer \"%1\". %2 stopped.")
+                               .arg(body, chainName(code))));
+}
+
+// Ends the chain that waits for an answer; its answer, should it still come,
+// is dropped instead of being taken for the next command's answer.
+void Session::stopWaitingChain()
+{
+    if (!isChainCode(pendingCommand_))
+        return;
+    staleFilter_.arm(lastChainBody_);
+    rptWriteIndex_ = 0;
+    setPending(NoCommand);
+}
+
+void Session::portClosed()
+{
+    Scope scope(*this);
+    elapsedTimer_.stop();
+    stopWaitingChain();
+    if (upgrade_->isActive()) {
+        FirmwareStep step = upgrade_->onSilence();
+        // The port is already closed and the window locks the pages itself.
+        step.closePort = false;
+        step.restartCountdown = -1;
+        step.notices = {
+            Notice::warning(QStringLiteral("MG Upgrade Failure!\r\nThe port was closed."))};
+        applyFirmwareStep(step);
+        emit connectionAreasEnabled(true);
+    }
+}

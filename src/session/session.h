@@ -63,14 +63,17 @@ public:
     static constexpr int ElapsedTickMs = 1000;
     static constexpr int UpgradeSilenceMs = 10000;
 
-    struct Timings
-    {
+    struct Timings {
         int answerMs = AnswerTimeoutMs;
         int restartAnswerMs = RestartAnswerTimeoutMs;
         int countdownTickMs = CountdownTickMs;
         int elapsedTickMs = ElapsedTickMs;
         int upgradeSilenceMs = UpgradeSilenceMs;
     };
+
+    // Write All's branch tables (one row per acknowledgement awaited).
+    enum class WriteAllNext { Apn, Report, Xml, Fence, Settings, GpsTracker, CallerIds, End };
+    struct WriteAllRow;
 
     explicit Session(Link *link, QObject *parent = nullptr);
     ~Session() override;
@@ -157,11 +160,90 @@ signals:
     void reopenPortRequested();
     void elapsedTextChanged(const QString &text);
     void firmwareButtonEnabled(bool enabled); // pushButton_getFile
+    void progressEnabled(bool enabled);
     void upgradeStateChanged(bool running);
 
 private:
+    // Notices wait until the outermost step has updated all state: the
+    // window shows them in modal boxes whose nested event loop may deliver
+    // more answers.
+    class Scope
+    {
+    public:
+        explicit Scope(Session &s) : s_(s) { ++s_.depth_; }
+        ~Scope()
+        {
+            if (--s_.depth_ == 0)
+                s_.flushNotices();
+        }
+        Scope(const Scope &) = delete;
+        Scope &operator=(const Scope &) = delete;
+
+    private:
+        Session &s_;
+    };
+    struct Queued {
+        Notice notice;
+        std::function<void()> after; // runs once the notice was shown
+    };
+    // How a page writer ended.
+    enum class Sent { Yes, PortClosed, Refused };
+
+    // Core: session.cpp
     void onChunk(const QByteArray &chunk);
     void dispatch();
+    bool runStep(); // true: the acknowledgement table must not run
+    void handleAcknowledgement();
+    void notify(const Notice &notice, std::function<void()> after = {});
+    void flushNotices();
+    void setPending(int code);
+    static bool isChainCode(int code);
+    void sendQuery(const QString &body, int code);
+    bool portGuard();
+    bool sendGuarded(const QString &body);
+    FormValues formValues() const;
+    void emitDecoded(const FormValues &values, const QList<Notice> &notices = {});
+    void startCountdown(int seconds);
+    void onRestartTick();
+    void onAnswerTimeout();
+    void stopWaitingChain();
+
+    // Read chain and answers: sessionread.cpp
+    bool stepQuery();
+    bool onVersion();
+    void onXml();
+    void onApn();
+    void onCfg(const QString &keyword, const QStringList &keys, bool fromCfg2);
+    void onCallerId(int which);
+    void onGeoFence();
+    void onSensorPage(int code);
+    void onSignal(int code);
+    void onReportRow();
+    void onInactivityWindow(int set);
+    void onInformation();
+    void endRead();
+    void finishRead();
+    void restartSensorList();
+    void stepSensorRefresh();
+    void appendSensorPage();
+
+    // Page writers and the write chains: sessionwrite.cpp
+    Sent doKeywordAccess();
+    Sent doReportRow(int row);
+    Sent doFence(int fence, int page);
+    Sent doFenceByType(int fence);
+    Sent doWrite(const QString &body);
+    void stepReportWrite();
+    void stepWriteAll();
+    void runWriteAllRow(const WriteAllRow &row);
+    void stopWriteAll(Sent why, const QString &page);
+
+    // Firmware: sessionfirmware.cpp
+    bool stepUpgrade();
+    bool afterLoad(const FirmwareStep &step);
+    void applyFirmwareStep(const FirmwareStep &step);
+    void onElapsedTick();
+    void onUpgradeSilence();
 
     std::function<FormValues()> formSource_;
     std::function<QString(int)> radiusUndoSource_;
@@ -171,13 +253,31 @@ private:
     ResponseAssembler assembler_;
     StaleAnswerFilter staleFilter_;
     QByteArray lastCommandFrame_;
+    QString lastChainBody_; // the command a chain waits on, for the time-out message
     int pendingCommand_ = NoCommand;
     ModelFlags model_;
     QString sensorListText_;
     int completedReads_ = 0;
     bool configurationRead_ = false;
 
+    int geoFenceReadIndex_ = 1;
+    int rptReadIndex_ = 1;
+    int sensorPageOffset_ = 0;
+    int rptWriteIndex_ = 0;
+    int geoFenceWriteStep_ = 0;
+
+    bool afterDeviceReboot_ = false;
+    bool afterGsmReboot_ = false;
+    bool afterFactoryReset_ = false;
+    bool afterUpgrade_ = false;
     int restartCountdown_ = 0;
+
+    bool dispatching_ = false;
+    bool dispatchAgain_ = false;
+    bool errorReported_ = false; // the error in receivedText was already shown
+    int depth_ = 0;              // open Scopes; notices wait until it is 0
+    QList<Queued> queued_;
+
     QTimer dispatchTimer_;
     QTimer restartTimer_;
     QTimer answerTimer_;

@@ -2,7 +2,8 @@
 
 #include "responseassembler.h"
 
-namespace {
+namespace
+{
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 const QByteArray EchoMarker = QByteArrayLiteral("!XSMSC:");
 
@@ -66,4 +67,7 @@ QString StaleAnswerFilter::answerKey(const QString &commandBody)
     return colon < 0 ? commandBody : commandBody.left(colon);
 }
 
-void StaleAnswerFilter::disarm() { key_.clear(); }
+void StaleAnswerFilter::disarm()
+{
+    key_.clear();
+}
