@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -10,203 +9,110 @@
 #include "profiledialog.h"
 #include "saveprofileasdialog.h"
 
-namespace
-{
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
-
-// The New and Save-As dialogs follow the same rules; each test runs on both.
-struct NameDialog {
-    std::unique_ptr<QDialog> dialog;
-    const char *signal;
-    QLineEdit *edit() const { return dialog->findChild<QLineEdit *>("lineEdit_newProfileName"); }
-    void clickOk() const { QTest::mouseClick(button("pushButton_ok"), Qt::LeftButton); }
-    void clickCancel() const { QTest::mouseClick(button("pushButton_cancel"), Qt::LeftButton); }
-    QPushButton *button(const char *name) const { return dialog->findChild<QPushButton *>(name); }
-};
-
-NameDialog makeNameDialog(const QString &which, const QString &dir)
-{
-    if (which == "new")
-        return {std::make_unique<NewProfileDialog>(dir), SIGNAL(newProfileName(QString))};
-    return {std::make_unique<SaveProfileAsDialog>(dir), SIGNAL(saveProfileNameas(QString))};
-}
-
-const QString FileNameTitle = "File name";
-
-} // namespace
-
 class TestProfileDialogs : public QObject
 {
     Q_OBJECT
     Messages::Recorder recorder;
     QTemporaryDir tmp;
 
+    void touch(const QString &name)
+    {
+        QFile file(tmp.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    template <typename T> T *child(QObject *parent, const char *name)
+    {
+        return parent->findChild<T *>(name);
+    }
+
 private slots:
     void init()
     {
         recorder = Messages::Recorder();
         Messages::setRecorder(&recorder);
-        QDir(tmp.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(tmp.path()));
-        touch(tmp.filePath("Velomi_Default.txt"));
-        touch(tmp.filePath("Velomi_Site_A.txt"));
-        touch(tmp.filePath("Quorix_abc.txt"));
+        QVERIFY(QDir(tmp.path()).removeRecursively() && QDir().mkpath(tmp.path()));
+        for (const char *name : {"Velomi_Default.txt", "Velomi_Site_A.txt", "Quorix_abc.txt"})
+            touch(name);
     }
     void cleanup() { Messages::setRecorder(nullptr); }
 
-    void nameDialogForms_data()
+    // New and Save-As share one rule set.
+    void nameRules_data()
     {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("new") << "new"
-                             << "New Profile"
-                             << "New Profile name";
-        QTest::newRow("save as") << "saveas"
-                                 << "Save Profile As"
-                                 << "Save Profile As ...";
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("emitted"); // "" when refused
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("left"); // text left in the field
+        QTest::newRow("eleven typed, ten kept") << "abcdefghijk"
+                                                << "abcdefghij"
+                                                << ""
+                                                << "";
+        QTest::newRow("blank") << " "
+                               << " "
+                               << ""
+                               << "";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "File name length error!"
+                               << "";
+        QTest::newRow("used by another module") << "abc"
+                                                << ""
+                                                << "File name has been used!"
+                                                << "";
+        QTest::newRow("path") << "../x"
+                              << ""
+                              << "*"
+                              << "../x";
     }
-    void nameDialogForms()
+    void nameRules()
     {
-        QFETCH(QString, which);
-        QFETCH(QString, title);
-        QFETCH(QString, label);
-        const NameDialog d = makeNameDialog(which, tmp.path());
-        QCOMPARE(d.dialog->windowTitle(), title);
-        QCOMPARE(d.dialog->findChild<QLabel *>("label_port")->text(), label);
-        QVERIFY(d.dialog->findChild<QLabel *>("label_2"));
-        QCOMPARE(d.button("pushButton_cancel")->text(), "Cancel");
+        QFETCH(QString, typed);
+        QFETCH(QString, emitted);
+        QFETCH(QString, warning);
+        QFETCH(QString, left);
+        NewProfileDialog newDialog(tmp.path());
+        SaveProfileAsDialog saveAsDialog(tmp.path());
+        const QList<std::pair<QDialog *, const char *>> dialogs = {
+            {&newDialog, SIGNAL(newProfileName(QString))},
+            {&saveAsDialog, SIGNAL(saveProfileNameas(QString))}};
+        for (const auto &[dialog, signal] : dialogs) {
+            recorder.shown.clear();
+            QSignalSpy spy(dialog, signal);
+            dialog->show();
+            auto *edit = child<QLineEdit>(dialog, "lineEdit_newProfileName");
+            QTest::keyClicks(edit, typed);
+            QTest::mouseClick(child<QPushButton>(dialog, "pushButton_ok"), Qt::LeftButton);
 
-        // An eleventh character cannot be typed.
-        d.edit()->setFocus();
-        QTest::keyClicks(d.edit(), "abcdefghijk");
-        QCOMPARE(d.edit()->text(), "abcdefghij");
-    }
-
-    void acceptsName_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<QString>("name");
-        for (const char *which : {"new", "saveas"}) {
-            QTest::addRow("%s ten characters", which) << which << "abcdefghij";
-            QTest::addRow("%s blank", which) << which << " ";
-            QTest::addRow("%s other case of a used name", which) << which << "site_a";
+            QCOMPARE(spy.count(), emitted.isEmpty() ? 0 : 1);
+            QCOMPARE(dialog->isVisible(), emitted.isEmpty());
+            if (!emitted.isEmpty())
+                QCOMPARE(spy[0][0].toString(), emitted);
+            QCOMPARE(recorder.shown.size(), warning.isEmpty() ? 0 : 1);
+            if (!warning.isEmpty()) {
+                QCOMPARE(recorder.shown[0].title, "File name");
+                QVERIFY(warning == "*" || recorder.shown[0].text == warning);
+            }
+            QCOMPARE(edit->text(), left);
         }
-    }
-    void acceptsName()
-    {
-        QFETCH(QString, which);
-        QFETCH(QString, name);
-        const NameDialog d = makeNameDialog(which, tmp.path());
-        QSignalSpy spy(d.dialog.get(), d.signal);
-        d.dialog->show();
-        d.edit()->setText(name);
-        d.clickOk();
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy[0][0].toString(), name);
-        QVERIFY(recorder.shown.isEmpty());
-        QVERIFY(d.edit()->text().isEmpty());
-        QVERIFY(!d.dialog->isVisible());
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), 3);
     }
 
-    void refusesName_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message"); // "" for any explanation
-        QTest::addColumn<bool>("cleared");
-        for (const char *which : {"new", "saveas"}) {
-            QTest::addRow("%s empty", which) << which << ""
-                                             << "File name length error!" << false;
-            QTest::addRow("%s used by this module", which) << which << "Site_A"
-                                                           << "File name has been used!" << true;
-            QTest::addRow("%s used by another module", which) << which << "abc"
-                                                              << "File name has been used!" << true;
-            QTest::addRow("%s path", which) << which << "../x"
-                                            << "" << false;
-            QTest::addRow("%s illegal character", which) << which << "a?b"
-                                                         << "" << false;
-        }
-    }
-    void refusesName()
-    {
-        QFETCH(QString, which);
-        QFETCH(QString, name);
-        QFETCH(QString, message);
-        QFETCH(bool, cleared);
-        const NameDialog d = makeNameDialog(which, tmp.path());
-        QSignalSpy spy(d.dialog.get(), d.signal);
-        d.dialog->show();
-        d.edit()->setText(name);
-        d.clickOk();
-        QCOMPARE(spy.count(), 0);
-        QCOMPARE(recorder.shown.size(), 1);
-        QCOMPARE(recorder.shown[0].kind, Notice::Warning);
-        QCOMPARE(recorder.shown[0].title, FileNameTitle);
-        if (!message.isEmpty())
-            QCOMPARE(recorder.shown[0].text, message);
-        QCOMPARE(d.edit()->text(), cleared ? QString() : name);
-        QVERIFY(d.dialog->isVisible());
-        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files).size(), 3);
-    }
-
-    void cancelKeepsText()
-    {
-        for (const QString which : {"new", "saveas"}) {
-            const NameDialog d = makeNameDialog(which, tmp.path());
-            QSignalSpy spy(d.dialog.get(), d.signal);
-            d.dialog->show();
-            d.edit()->setText("Draft");
-            d.clickCancel();
-            QCOMPARE(spy.count(), 0);
-            QVERIFY(!d.dialog->isVisible());
-            QCOMPARE(d.edit()->text(), "Draft");
-        }
-    }
-
-    void managerListsEveryModule()
-    {
-        touch(tmp.filePath("abc.txt"));
-        ProfileDialog dialog(tmp.path());
-        QCOMPARE(dialog.windowTitle(), "Profile Manager");
-        const auto *table = dialog.findChild<QTableWidget *>("tableWidget");
-        QCOMPARE(table->horizontalHeaderItem(0)->text(), "Module");
-        QCOMPARE(table->horizontalHeaderItem(1)->text(), "Profile");
-        QCOMPARE(table->rowCount(), 4);
-        const QStringList expected = {"Quorix|abc", "Velomi|Default", "Velomi|Site_A", "abc|abc"};
-        QStringList rows;
-        for (int r = 0; r < table->rowCount(); ++r)
-            rows << table->item(r, 0)->text() + "|" + table->item(r, 1)->text();
-        QCOMPARE(rows, expected);
-        QCOMPARE(table->currentRow(), 0);
-
-        touch(tmp.filePath("Velomi_Zeta.txt"));
-        dialog.fillProfileTable();
-        QCOMPARE(table->rowCount(), 5);
-    }
-
-    void deleteAsksThenRemoves_data()
+    void deleteAsksFirst_data()
     {
         QTest::addColumn<bool>("yes");
         QTest::newRow("yes") << true;
         QTest::newRow("no") << false;
     }
-    void deleteAsksThenRemoves()
+    void deleteAsksFirst()
     {
         QFETCH(bool, yes);
         recorder.answer = yes;
         ProfileDialog dialog(tmp.path());
-        auto *table = dialog.findChild<QTableWidget *>("tableWidget");
+        auto *table = child<QTableWidget>(&dialog, "tableWidget");
+        QCOMPARE(table->rowCount(), 3); // every module: Quorix/abc, Velomi/Default, Velomi/Site_A
         QSignalSpy spy(&dialog, &ProfileDialog::sendDeleteStr);
-        table->setCurrentCell(2, 0); // Velomi / Site_A
-        QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_deleteProfile"),
-                          Qt::LeftButton);
+        table->setCurrentCell(2, 0);
+        QTest::mouseClick(child<QPushButton>(&dialog, "pushButton_deleteProfile"), Qt::LeftButton);
 
         QCOMPARE(
             recorder.shown.value(0),
@@ -217,49 +123,31 @@ private slots:
         QCOMPARE(QFile::exists(tmp.filePath("Velomi_Site_A.txt")), !yes);
         QCOMPARE(table->rowCount(), yes ? 2 : 3);
         QCOMPARE(spy.count(), yes ? 1 : 0);
-        if (!yes) {
-            QCOMPARE(recorder.shown.size(), 1);
-            return;
+        if (yes) {
+            QCOMPARE(spy[0][0].toString(), "Velomi_Site_A.txt");
+            QCOMPARE(recorder.shown.value(1),
+                     Notice::info("Delete \r\nModule:Velomi\r\nProfile:Site_A\r\n success !",
+                                  "Profile Manager"));
         }
-        QCOMPARE(spy[0][0].toString(), "Velomi_Site_A.txt");
-        QCOMPARE(recorder.shown.value(1),
-                 Notice::info("Delete \r\nModule:Velomi\r\nProfile:Site_A\r\n success !",
-                              "Profile Manager"));
     }
 
-    void deleteFailureIsReported()
+    void failedOrImpossibleDelete()
     {
-        touch(tmp.filePath("abc.txt")); // listed as abc / abc, names no file
+        touch("abc.txt"); // listed as abc / abc, which names no file
         ProfileDialog dialog(tmp.path());
-        auto *table = dialog.findChild<QTableWidget *>("tableWidget");
+        auto *table = child<QTableWidget>(&dialog, "tableWidget");
         QSignalSpy spy(&dialog, &ProfileDialog::sendDeleteStr);
         table->setCurrentCell(3, 0);
         dialog.on_pushButton_deleteProfile_clicked();
-        QCOMPARE(recorder.shown.size(), 2);
-        QCOMPARE(recorder.shown[1].kind, Notice::Warning);
-        QVERIFY(!recorder.shown[1].text.contains("success"));
+        QCOMPARE(recorder.shown.value(1).kind, Notice::Warning);
         QCOMPARE(table->rowCount(), 4);
         QCOMPARE(spy.count(), 0);
-        QVERIFY(QFile::exists(tmp.filePath("abc.txt")));
-    }
 
-    void deleteWithoutRowDoesNothing()
-    {
+        recorder.shown.clear();
         QTemporaryDir empty;
-        ProfileDialog dialog(empty.path());
-        QSignalSpy spy(&dialog, &ProfileDialog::sendDeleteStr);
-        dialog.on_pushButton_deleteProfile_clicked();
+        ProfileDialog emptyDialog(empty.path());
+        emptyDialog.on_pushButton_deleteProfile_clicked(); // no current row
         QVERIFY(recorder.shown.isEmpty());
-        QCOMPARE(spy.count(), 0);
-    }
-
-    void okClosesManager()
-    {
-        ProfileDialog dialog(tmp.path());
-        dialog.show();
-        QTest::mouseClick(dialog.findChild<QPushButton *>("pushButton_ok"), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 };
 
