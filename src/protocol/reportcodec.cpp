@@ -1,0 +1,198 @@
+#include "reportcodec.h"
+
+#include "answer.h"
+#include "reporttypes.h"
+
+#include <iterator>
+
+namespace ReportCodec
+{
+namespace
+{
+
+constexpr int RowCount = 5;
+constexpr int GroupCount = 5;
+
+// Event filter by combo index: "All", "Emergency", "Status".
+constexpr int EventCodes[] = {255, 4, 1};
+
+QString rowName(const char *pattern, int row)
+{
+    return QString::fromLatin1(pattern).arg(row);
+}
+QString destinationName(int row)
+{
+    return rowName("lineEdit_rpt_to_%1", row);
+}
+QString typeName(int row)
+{
+    return rowName("comboBox_rpt_type_%1", row);
+}
+QString optionName(int row)
+{
+    return rowName("comboBox_rpt_option_%1", row);
+}
+QString eventName(int row)
+{
+    return rowName("comboBox_rpt_event_%1", row);
+}
+QString groupName(int row, int group)
+{
+    return QStringLiteral("radioButton_rpt_group_%1_%2").arg(row).arg(group);
+}
+
+bool validRow(int row)
+{
+    return row >= 1 && row <= RowCount;
+}
+
+// A comma or semicolon would shift the device's fields and a control
+// character would end the frame early.
+bool safeDestination(const QString &text)
+{
+    for (const QChar c : text)
+        if (c == QLatin1Char(',') || c == QLatin1Char(';') || c.unicode() < 0x20)
+            return false;
+    return true;
+}
+
+QString groupField(int row, const FormValues &v)
+{
+    for (int group = 1; group <= GroupCount; ++group)
+        if (v.checked(groupName(row, group)))
+            return QString::number(group);
+    return QString();
+}
+
+QString typeField(int row, const FormValues &v, const ModelFlags &m)
+{
+    const int code = typeCode(typeNames(m).value(v.index(typeName(row))), m);
+    return code < 0 ? QString() : QString::number(code);
+}
+
+QString eventField(int row, const FormValues &v)
+{
+    const int index = v.index(eventName(row));
+    if (index < 0 || index >= int(std::size(EventCodes)))
+        return QString();
+    return QString::number(EventCodes[index]);
+}
+
+void checkGroup(FormValues &values, int row, int checkedGroup)
+{
+    for (int group = 1; group <= GroupCount; ++group)
+        values.setChecked(groupName(row, group), group == checkedGroup);
+}
+
+} // namespace
+
+QStringList typeNames(const ModelFlags &m)
+{
+    return ReportTypes::names(ReportTypes::listFor(m));
+}
+
+int typeCode(const QString &name, const ModelFlags &m)
+{
+    if (name.isEmpty())
+        return -1;
+    if (m.variantPV && name.contains(QLatin1String("SMS Speech")))
+        return 35;
+    if (name.contains(QLatin1String("Speech")))
+        return 0;
+    return ReportTypes::codeIn(ReportTypes::listFor(m), name);
+}
+
+RowWrite rowBody(int row, const FormValues &v, const ModelFlags &m)
+{
+    RowWrite w;
+    if (!validRow(row)) {
+        w.notice = Notice::info(QStringLiteral("Report idx error!"));
+        return w;
+    }
+    const QString destination = v.text(destinationName(row));
+    if (!safeDestination(destination)) {
+        w.notice = Notice::info(
+            QStringLiteral("Report destination %1 may not contain \",\", \";\" or control "
+                           "characters!")
+                .arg(row));
+        return w;
+    }
+    w.ok = true;
+    w.body = QStringList{QStringLiteral("RPT:") + QString::number(row),
+                         destination,
+                         groupField(row, v),
+                         typeField(row, v, m),
+                         QStringLiteral("0"),
+                         eventField(row, v)}
+                 .join(QLatin1Char(','));
+    return w;
+}
+
+RowDecode decodeRow(const QString &received, int targetRow, const ModelFlags &m)
+{
+    RowDecode d;
+    const QStringList f = Answer::fields(received, QStringLiteral("RPT?:"));
+    d.rowNumber = Answer::field(f, 0).toInt(); // 0 when empty or not a number
+    if (!validRow(targetRow) || !received.contains(QLatin1String("RPT?:")))
+        return d;
+    const int row = targetRow; // the row awaited, whatever the answer names
+
+    d.values.setText(destinationName(row), Answer::field(f, 1));
+
+    const int group = Answer::field(f, 2).toInt();
+    if (group >= 0 && group <= GroupCount)
+        checkGroup(d.values, row, qMax(group, 1));
+
+    const ReportTypes::List list = ReportTypes::listFor(m);
+    const int typeIndex = ReportTypes::indexOfCode(list, Answer::field(f, 3).toInt());
+    d.values.setIndex(typeName(row), qMax(typeIndex, 0));
+
+    // The follow-on combo has five items; anything else leaves it alone.
+    const int option = Answer::field(f, 4).toInt();
+    if (option >= 0 && option <= 4)
+        d.values.setIndex(optionName(row), option);
+
+    const int eventCode = Answer::field(f, 5).toInt();
+    for (int i = 0; i < int(std::size(EventCodes)); ++i)
+        if (EventCodes[i] == eventCode)
+            d.values.setIndex(eventName(row), i);
+    return d;
+}
+
+FormValues clearedValues()
+{
+    FormValues v;
+    const char *const emptied[] = {"lineEdit_apn_internet", "lineEdit_apn_user",
+                                   "lineEdit_apn_passwd", "lineEdit_keywd", "lineEdit_access"};
+    for (const char *name : emptied)
+        v.setText(QString::fromLatin1(name), QString());
+    const char *const firstItem[] = {"comboBox_cbti_duration",
+                                     "comboBox_cbti_twoway",
+                                     "comboBox_gudt_normal",
+                                     "comboBox_testc_interval",
+                                     "comboBox_testc_offset",
+                                     "comboBox_supervision_timer",
+                                     "comboBox_supervision_timer_repeat",
+                                     "comboBox_fall_sensor_sensitivity",
+                                     "comboBox_mobile_fall_sensor_sensitivity",
+                                     "comboBox_gsm_on_off_function",
+                                     "comboBox_gsm_on_off_function2",
+                                     "comboBox_sndcr_guard_beep",
+                                     "comboBox_sndcr_confirm_beep",
+                                     "comboBox_btnev",
+                                     "comboBox_geotr_agps",
+                                     "comboBox_geotr_celllocate",
+                                     "comboBox_geotr_trackerperiod"};
+    for (const char *name : firstItem)
+        v.setIndex(QString::fromLatin1(name), 0);
+    for (int row = 1; row <= RowCount; ++row) {
+        v.setText(destinationName(row), QString());
+        checkGroup(v, row, 1);
+        v.setIndex(typeName(row), 0);
+        v.setIndex(optionName(row), 0);
+        v.setIndex(eventName(row), 0);
+    }
+    return v;
+}
+
+} // namespace ReportCodec
