@@ -4,7 +4,6 @@
 #include "answer.h"
 #include "firmwareupgrade.h"
 #include "frame.h"
-#include "infocodec.h"
 #include "link.h"
 
 namespace
@@ -189,72 +188,6 @@ void Session::flushNotices()
     }
 }
 
-// ---- one-shot commands ---------------------------------------------------
-
-void Session::signalStrength()
-{
-    Scope scope(*this);
-    if (sendGuarded(QStringLiteral("CSQ:")))
-        setPending(SignalStrength);
-}
-
-void Session::scream(int index)
-{
-    Scope scope(*this);
-    sendGuarded(OneShot::scream(index));
-}
-
-void Session::locate()
-{
-    Scope scope(*this);
-    sendGuarded(QStringLiteral("LOC:1"));
-}
-
-void Session::rebootDevice()
-{
-    Scope scope(*this);
-    sendGuarded(QStringLiteral("RESET:"));
-}
-
-void Session::rebootGsm()
-{
-    Scope scope(*this);
-    sendGuarded(QStringLiteral("RSTG:"));
-}
-
-void Session::factoryReset()
-{
-    Scope scope(*this);
-    sendGuarded(QStringLiteral("FTSET:"));
-}
-
-void Session::setDebug(int index)
-{
-    Scope scope(*this);
-    sendGuarded(OneShot::debug(index));
-}
-
-void Session::omadm(bool start)
-{
-    sendCommand(start ? QStringLiteral("OMADM:1;") : QStringLiteral("OMADM:0;"));
-}
-
-void Session::loadInformation()
-{
-    sendCommand(QStringLiteral("INFO:"));
-    setPending(Information);
-}
-
-void Session::setGsmOnOff(int index)
-{
-    Scope scope(*this);
-    if (!sendGuarded(OneShot::gsmOnOff(index)))
-        return;
-    FormValues second;
-    second.setIndex(QStringLiteral("comboBox_gsm_on_off_function2"), index == 1 ? 1 : 0);
-    emit valuesDecoded(second);
-}
-
 // ---- reception and dispatch ----------------------------------------------
 
 void Session::onChunk(const QByteArray &chunk)
@@ -405,8 +338,9 @@ void Session::onAnswerTimeout()
     const int code = pendingCommand_;
     const QString body = lastChainBody_;
     stopWaitingChain();
-    if (code == WriteAll)
-        emit pagesEnabled(true);
+    // Pages locked by Write All, or still locked because no read has
+    // succeeded yet, come back so the window stays usable.
+    emit pagesEnabled(true);
     notify(Notice::warning(QStringLiteral("The device did not answer \"%1\". %2 stopped.")
                                .arg(body, chainName(code))));
 }
