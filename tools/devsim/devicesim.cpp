@@ -143,8 +143,8 @@ std::vector<OutputPiece> DeviceSim::split(const OutputPiece &piece)
     int position = 0;
     while (position < piece.bytes.size()) {
         const int rest = int(piece.bytes.size()) - position;
-        const int size = randomBetween(1, std::max(1, std::min(rest, 12)));
-        const int gap = out.empty() ? piece.delayMs : randomBetween(1, 15);
+        const int size = randomBetween(1, std::max(1, std::min(rest, 16)));
+        const int gap = out.empty() ? piece.delayMs : randomBetween(1, 8);
         out.push_back({piece.bytes.mid(position, size), gap});
         position += size;
     }

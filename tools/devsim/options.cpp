@@ -156,7 +156,7 @@ bool parseOptions(const QStringList &args, Options &options, QString &error, boo
             if (arg == QLatin1String(candidate.name))
                 spec = &candidate;
         if (!spec) {
-            error = QStringLiteral("unknown option \"%1\"").arg(arg);
+            error = QStringLiteral("%1: unknown option").arg(arg);
             return false;
         }
         QString value;
