@@ -1,7 +1,36 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+
+#include "velomi.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    Q_INIT_RESOURCE(images);
+    QApplication::setApplicationName(QStringLiteral("Velomi"));
+    QApplication::setOrganizationName(QStringLiteral("Calvorn"));
+    QFont font;
+    font.setFamily(font.defaultFamily());
+    QApplication::setFont(font);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configures the device over a serial port."));
+    parser.addHelpOption();
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Adds the serial port PATH to the list and selects it."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption profiles(QStringLiteral("profile-dir"),
+                                      QStringLiteral("Keeps profiles in DIR (default ./Profile)."),
+                                      QStringLiteral("DIR"));
+    parser.addOption(port);
+    parser.addOption(profiles);
+    parser.process(app);
+
+    Velomi::Options options;
+    options.port = parser.value(port);
+    options.profileDir = parser.value(profiles);
+    Velomi window(options);
+    window.show();
+    return app.exec();
 }

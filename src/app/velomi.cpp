@@ -1,0 +1,300 @@
+#include "velomi.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QScrollBar>
+#include <QSerialPort>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidgetItem>
+
+#include "addsensordialog.h"
+#include "formbinder.h"
+#include "manageserialport.h"
+#include "messages.h"
+#include "modeldetect.h"
+#include "newprofiledialog.h"
+#include "profiledialog.h"
+#include "profilestore.h"
+#include "reportcodec.h"
+#include "saveprofileasdialog.h"
+#include "session.h"
+#include "settingscodec.h"
+
+namespace {
+
+// The log pane keeps this many paragraphs; older ones scroll away so a long
+// session or a chattering device cannot grow memory without limit.
+constexpr int LogPaneMaxParagraphs = 5000;
+
+const QStringList XmlGroup = {"label_XML_function", "label_XML_user", "lineEdit_XML_user",
+                              "label_XML_password", "lineEdit_XML_password",
+                              "pushButton_XML_function"};
+const QStringList GsmGroup1 = {"label_gsm_on_off_function", "comboBox_gsm_on_off_function",
+                               "pushButton_gsm_on_off_function"};
+const QStringList GsmGroup2 = {"label_gsm_on_off_function2", "comboBox_gsm_on_off_function2",
+                               "pushButton_gsm_on_off_function2"};
+const QStringList RfGpsGroup = {"line_rf_gps", "label_rf_gps_ignore", "comboBox_rf_gps_ignore",
+                                "label_rf_gps_action", "comboBox_rf_gps_action",
+                                "pushButtonSet_rf_gps"};
+const QStringList GeoAlertGroup = {"label_Geo_Alert", "label_gegps_period", "comboBox_ge_gps_period",
+                                   "label_gegps_interval", "comboBox_ge_gps_interval",
+                                   "pushButtonSet_ge_gps", "line_callerID"};
+
+QStringList numbered(const QString &pattern, int from, int to)
+{
+    QStringList names;
+    for (int i = from; i <= to; ++i)
+        names << pattern.arg(i);
+    return names;
+}
+
+} // namespace
+
+Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), options_(options)
+{
+    // Dialogs first, then the form on the window.
+    addSensorDialog_ = new AddSensorDialog(this);
+    profileStore_ = new ProfileStore(options.profileDir.isEmpty() ? ProfileStore::defaultDirectory()
+                                                                  : options.profileDir);
+    profileDialog_ = new ProfileDialog(profileStore_->directory(), this);
+    newProfileDialog_ = new NewProfileDialog(profileStore_->directory(), this);
+    saveProfileAsDialog_ = new SaveProfileAsDialog(profileStore_->directory(), this);
+
+    setupUi(this);
+    setWindowTitle(ToolTitle);
+    menuHelp->setTitle(tr("&Help"));
+    actionAbout->setIcon(QIcon(QStringLiteral(":/images/help.png")));
+    textEditReceive->document()->setMaximumBlockCount(LogPaneMaxParagraphs);
+
+    serialManager_ = new ManageSerialPort;
+    session_ = new Session(serialManager_, this);
+    connectSession();
+    connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);
+
+    refreshPortList();
+    comboBoxPortName->setCurrentIndex(0);
+    comboBoxPortName->installEventFilter(this);
+    comboBoxBaudRate->addItem(QStringLiteral("115200"), QSerialPort::Baud115200);
+    comboBoxDataBits->addItem(QStringLiteral("8"), int(QSerialPort::Data8));
+    comboBoxParity->addItem(QStringLiteral("None"), int(QSerialPort::NoParity));
+    comboBoxStopBits->addItem(QStringLiteral("1"), int(QSerialPort::OneStop));
+    comboBoxFlowControl->addItem(QStringLiteral("None"), int(QSerialPort::NoFlowControl));
+
+    connect(actionAbout, &QAction::triggered, this, &Velomi::about);
+    connect(profileDialog_, &ProfileDialog::sendDeleteStr, this, &Velomi::refresh_profilecomboBox);
+    connect(newProfileDialog_, &NewProfileDialog::newProfileName, this, &Velomi::save_new_profile);
+    connect(saveProfileAsDialog_, &SaveProfileAsDialog::saveProfileNameas, this,
+            &Velomi::save_profile_as);
+    connect(addSensorDialog_->okButton(), &QPushButton::clicked, this, &Velomi::slot_addsensor_ok);
+
+    readSettings();
+    if (!options_.port.isEmpty()) {
+        const int i = comboBoxPortName->findData(options_.port);
+        comboBoxPortName->setCurrentIndex(i);
+    }
+
+    label_command->setText(QStringLiteral("ComPort: Disconnect ..."));
+    label_current_stat->clear();
+    label_result->clear();
+    progressBar->setValue(0);
+    progressBar->setEnabled(false);
+    QMainWindow::statusBar()->setSizeGripEnabled(true);
+    QMainWindow::statusBar()->insertPermanentWidget(0, widget_statusBar, 0);
+
+    for (int row = 1; row <= 5; ++row) {
+        auto *event = findChild<QComboBox *>(QStringLiteral("comboBox_rpt_event_%1").arg(row));
+        event->clear();
+        event->addItems({QStringLiteral("All"), QStringLiteral("Emergency"), QStringLiteral("Status")});
+    }
+    loadReportTypes(ModelFlags{});
+    comboBox_ansin_onoff->clear();
+    comboBox_ansin_onoff->addItems({QStringLiteral("Off"), QStringLiteral("Enable(Ring)"),
+                                    QStringLiteral("Enable(Auto-Answer)")});
+
+    // A new installation gets its Profile folder and default profile from
+    // the form's own start values instead of two warnings.
+    connectGeoFenceFields();
+    ensureDefaultProfile();
+    applyStartState();
+}
+
+Velomi::~Velomi()
+{
+    session_->portClosed();
+    delete session_;
+    session_ = nullptr;
+    delete serialManager_; // closes the port after the worker has written what was queued
+    serialManager_ = nullptr;
+    writeSettings();
+    delete profileStore_;
+}
+
+void Velomi::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+}
+
+void Velomi::hideWidgets(const QStringList &names, bool hidden)
+{
+    WidgetStates states;
+    for (const QString &name : names)
+        states.insert(name, !hidden);
+    FormBinder::setVisible(this, states);
+}
+
+// The constructor's remaining steps, in their order; later steps override
+// earlier ones and the result is the start state.
+void Velomi::applyStartState()
+{
+    hideWidgets({"label_update_time", "label_sec_total", "pushButton_xupgrade", "label_index"});
+    pushButton_sendData->setEnabled(false);
+    pushButton_stop->setEnabled(false);
+    hideWidgets({"pushButton_save_default_Pconfig", "pushButton_load_default_Pconfig",
+                 "label_gsm_shutdown", "comboBox_gsm_shutdown", "label_cell_locate",
+                 "comboBox_geotr_celllocate"});
+
+    comboBox_panelType->setCurrentIndex(0);
+    on_comboBox_panelType_currentIndexChanged(0);
+
+    const int defaultEntry = comboBox_profile->findText(ProfileStore::DefaultName);
+    profileLoading_ = true;
+    comboBox_profile->setCurrentIndex(defaultEntry);
+    profileLoading_ = false;
+    pushButton_saveProfile->setEnabled(false);
+    if (defaultEntry < 0)
+        Messages::information(this, QStringLiteral("Cann't find default file!"),
+                              QStringLiteral("Velomi Tool"));
+
+    hideWidgets({"label_agps", "comboBox_geotr_agps"}, false);
+    hideWidgets({"label_GPS_tracker_report", "comboBox_GPS_tracker_report", "label_reportPriority",
+                 "comboBox_reportPriority"});
+    loadProfileFile(ProfileStore::DefaultName, true);
+
+    hideWidgets(QStringList{"pushButton_sendData", "pushButton_stop", "label_follow_on"}
+                + numbered(QStringLiteral("comboBox_rpt_option_%1"), 1, 6));
+    removeTabByTitle(QStringLiteral("Mobility"));
+    removeTabByTitle(QStringLiteral("Report2"));
+    removeTabByTitle(QStringLiteral("Settings2"));
+    hideWidgets({"label_reportPriority", "comboBox_reportPriority"});
+
+    for (int fence = 1; fence <= 3; ++fence) {
+        findChild<QComboBox *>(QStringLiteral("comboBox_geo_type_%1_0").arg(fence))->setCurrentIndex(0);
+        findChild<QComboBox *>(QStringLiteral("comboBox_geo_vertex_%1_0").arg(fence))->setCurrentIndex(0);
+        findChild<QStackedWidget *>(QStringLiteral("stackedWidget_G%1").arg(fence))->setCurrentIndex(0);
+    }
+    comboBox_update_timer->setCurrentIndex(3);
+
+    hideWidgets({"line_gsm_on_off_function2"}, false);
+    hideWidgets(XmlGroup + GsmGroup1 + GsmGroup2);
+    hideWidgets(RfGpsGroup);
+    on_comboBox_rf_gps_ignore_currentIndexChanged(comboBox_rf_gps_ignore->currentIndex());
+    hideWidgets(GeoAlertGroup, false);
+    hideWidgets(XmlGroup + QStringList{"label_voice_prompt_ZO", "label_continuous_GPS_positioning",
+                                       "comboBox_continuous_GPS_positioning"}
+                + numbered(QStringLiteral("checkBox_voicePrompt_%1"), 1, 4));
+    hideWidgets({"label_voice_prompt", "comboBox_voice_prompt"}, false);
+
+    for (int fence = 1; fence <= 3; ++fence)
+        for (int box = 1; box <= 2; ++box)
+            findChild<QCheckBox *>(QStringLiteral("checkBox_geo_fence_%1_%2").arg(fence).arg(box))
+                ->setChecked(false);
+    for (int fence = 1; fence <= 3; ++fence)
+        refreshFenceEnabling(fence);
+    for (const QString &name : numbered(QStringLiteral("comboBox_rpt_type_%1"), 1, 5))
+        findChild<QWidget *>(name)->setEnabled(false);
+    hideWidgets(GsmGroup1);
+
+    tabWidget_velomi->setEnabled(false);
+    hideWidgets({"label_two_way_volume_level", "comboBox_two_way_volume_level"});
+    hideWidgets({"comboBox_debug", "pushButton_debug"}, false);
+
+    tabWidget_velomi->removeTab(0); // Information: the read inserts it for the models that have it
+
+    hideWidgets({"label_fw_file_length", "lineEdit_fw_file_length", "label_total_upgrade_error",
+                 "lineEdit_total_upgrade_error", "line_forbidden", "label_forbidden_zone",
+                 "comboBox_forbidden_zone", "pushButtonSet_forbidden_zone",
+                 "label_supervision_timer", "comboBox_supervision_timer", "label_rd_sleep_mode",
+                 "comboBox_rd_sleep_mode", "label_language", "comboBox_language",
+                 "label_fall_detection", "comboBox_fall_detection",
+                 "label_mobile_fall_sensor_sensitivity", "comboBox_mobile_fall_sensor_sensitivity",
+                 "pushButton_OMADM_start", "pushButton_OMADM_end"});
+}
+
+void Velomi::readSettings()
+{
+    QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
+    settings.beginGroup(QStringLiteral("Velomi"));
+    resize(settings.value(QStringLiteral("size"), QSize(400, 400)).toSize());
+    move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
+    const int port = settings.value(QStringLiteral("Port"), 0).toInt();
+    comboBoxPortName->setCurrentIndex(port >= 0 && port < comboBoxPortName->count() ? port : -1);
+    settings.endGroup();
+}
+
+void Velomi::writeSettings()
+{
+    QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
+    settings.beginGroup(QStringLiteral("Velomi"));
+    settings.setValue(QStringLiteral("size"), size());
+    settings.setValue(QStringLiteral("pos"), pos());
+    settings.setValue(QStringLiteral("Port"), comboBoxPortName->currentIndex());
+    settings.endGroup();
+}
+
+void Velomi::about()
+{
+    Messages::show(this, Notice::info(tr("<h3> Velomi PC Tool</h3>Velomi Tool(T9_W5, T47, T41, T68) V0.38"),
+                                      tr("About")));
+}
+
+void Velomi::on_comboBox_panelType_currentIndexChanged(int index)
+{
+    panelType_ = index;
+    writeSettings();
+    readSettings();
+    rebuildProfileList(false);
+    if (index == 0 || index == 1)
+        hideWidgets({"label_agps", "comboBox_geotr_agps"});
+}
+
+QString Velomi::moduleName() const { return ProfileStore::moduleName(panelType_); }
+
+void Velomi::showInformation(const QString &text) { Messages::information(this, text); }
+
+void Velomi::removeTabByTitle(const QString &title)
+{
+    for (int i = 0; i < tabWidget_velomi->count(); ++i)
+        if (tabWidget_velomi->tabText(i) == title)
+            tabWidget_velomi->removeTab(i);
+}
+
+FormValues Velomi::pageValues() const { return FormBinder::collect(tabWidget_velomi); }
+
+void Velomi::applyValues(const FormValues &values)
+{
+    FormBinder::apply(this, values);
+    for (int fence = 1; fence <= 3; ++fence)
+        refreshFenceEnabling(fence);
+    comboBox_rf_gps_action->setEnabled(
+        SettingsCodec::rfGpsActionEnabled(comboBox_rf_gps_ignore->currentIndex()));
+}
+
+void Velomi::appendLog(const QString &text)
+{
+    textEditReceive->moveCursor(QTextCursor::End);
+    textEditReceive->append(text);
+}
+
+void Velomi::loadReportTypes(const ModelFlags &model)
+{
+    const QStringList names = ReportCodec::typeNames(model);
+    for (int row = 1; row <= 5; ++row) {
+        auto *type = findChild<QComboBox *>(QStringLiteral("comboBox_rpt_type_%1").arg(row));
+        for (int i = type->count() - 1; i >= 0; --i)
+            type->removeItem(i);
+        type->addItems(names);
+        type->setCurrentIndex(0);
+    }
+}

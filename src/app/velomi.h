@@ -1,0 +1,206 @@
+#pragma once
+// The main window. Its slots are bound to the form's widgets by name; each
+// reads the page's values, hands them to the session or a codec, and shows
+// the outcome. The conversation with the device lives in Session.
+#include <QByteArray>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+#include "formvalues.h"
+#include "modelflags.h"
+#include "notice.h"
+#include "sensorcodec.h"
+#include "ui_zaroraz.h"
+
+class AddSensorDialog;
+class ManageSerialPort;
+class NewProfileDialog;
+class ProfileDialog;
+class ProfileStore;
+class SaveProfileAsDialog;
+class Session;
+class QLineEdit;
+
+class Velomi : public QMainWindow, public Ui::ZAROraz
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        QString port;       // --port PATH: added to the list and selected
+        QString profileDir; // where profiles live (default ./Profile)
+    };
+    explicit Velomi(QWidget *parent = nullptr) : Velomi(Options{}, parent) {}
+    explicit Velomi(const Options &options, QWidget *parent = nullptr);
+    ~Velomi() override;
+
+    Session *session() const { return session_; }
+    ManageSerialPort *serialManager() const { return serialManager_; }
+    AddSensorDialog *addSensorDialog() const { return addSensorDialog_; }
+    ProfileDialog *profileDialog() const { return profileDialog_; }
+    NewProfileDialog *newProfileDialog() const { return newProfileDialog_; }
+    SaveProfileAsDialog *saveProfileAsDialog() const { return saveProfileAsDialog_; }
+    int panelType() const { return panelType_; }
+    QString moduleName() const;
+
+    // Values of every page widget (the profile's content).
+    FormValues pageValues() const;
+    void applyValues(const FormValues &values);
+
+    // Chooses the firmware image; a file dialog unless a test replaces it.
+    std::function<QString()> chooseFirmwareFile;
+
+    void readSettings();
+    void writeSettings();
+    void showInformation(const QString &text);
+    void removeTabByTitle(const QString &title);
+    // Rebuilds the port list, keeping the current choice.
+    void refreshPortList();
+
+public slots:
+    void about();
+    void on_comboBox_panelType_currentIndexChanged(int index);
+
+    // Port
+    void on_pushButtonOpen_clicked();
+    void on_pushButtonClose_clicked();
+
+    // One-shot commands (Misc. and Information)
+    void on_pushButton_csq_clicked();
+    void on_pushButton_scream_clicked();
+    void on_pushButton_location_clicked();
+    void on_pushButtonReset_clicked();
+    void on_pushButtonReset_mobile_clicked();
+    void on_pushButtonFactoryReset_clicked();
+    void on_pushButton_debug_clicked();
+    void on_pushButton_OMADM_start_clicked();
+    void on_pushButton_OMADM_end_clicked();
+    void on_pushButton_information_clicked();
+    void on_pushButton_gsm_on_off_function_clicked();
+    void on_pushButton_gsm_on_off_function2_clicked();
+
+    // Read and Write All
+    void on_pushButton_read_clicked();
+    void on_pushButton_writeAll_clicked();
+
+    // SMS Program, APN, XML, caller IDs
+    void on_pushButtonSet_keywd_access_clicked();
+    void on_pushButtonSet_apn_clicked();
+    void on_pushButton_XML_function_clicked();
+    void on_pushButtonSet_callid_clicked();
+    void on_lineEdit_call_id1_editingFinished();
+    void on_lineEdit_call_id2_editingFinished();
+
+    // Report
+    void on_pushButtonSet_rpt_clicked();
+    void on_pushButtonClear_clicked();
+
+    // Mobility
+    void on_pushButton_yellowbutton_clicked();
+
+    // Settings
+    void on_pushButtonSet_clicked();
+    void on_pushButtonSet_ge_gps_clicked();
+    void on_pushButtonSet_geotr_clicked();
+    void on_comboBox_rf_gps_ignore_currentIndexChanged(int index);
+
+    // Geo-fence: the writers and the enabling rules
+    void send_geo_fence_cmd_G1();
+    void send_geo_fence_cmd_G2();
+    void send_geo_fence_cmd_G3();
+    void on_pushButton_geo_fence_1_0_clicked();
+    void on_pushButton_geo_fence_1_1_clicked();
+    void on_pushButton_geo_fence_1_2_clicked();
+    void on_pushButton_geo_fence_2_0_clicked();
+    void on_pushButton_geo_fence_2_1_clicked();
+    void on_pushButton_geo_fence_2_2_clicked();
+    void on_pushButton_geo_fence_3_0_clicked();
+    void on_pushButton_geo_fence_3_1_clicked();
+    void on_pushButton_geo_fence_3_2_clicked();
+    void on_pushButtonSet_forbidden_zone_clicked();
+    void on_comboBox_geo_type_1_0_currentIndexChanged(int index);
+    void on_comboBox_geo_type_2_0_currentIndexChanged(int index);
+    void on_comboBox_geo_type_3_0_currentIndexChanged(int index);
+    void on_comboBox_geo_vertex_1_0_currentIndexChanged(int index);
+    void on_comboBox_geo_vertex_2_0_currentIndexChanged(int index);
+    void on_comboBox_geo_vertex_3_0_currentIndexChanged(int index);
+    void on_checkBox_geo_fence_1_1_clicked(bool checked);
+    void on_checkBox_geo_fence_1_2_clicked(bool checked);
+    void on_checkBox_geo_fence_2_1_clicked(bool checked);
+    void on_checkBox_geo_fence_2_2_clicked(bool checked);
+    void on_checkBox_geo_fence_3_1_clicked(bool checked);
+    void on_checkBox_geo_fence_3_2_clicked(bool checked);
+    void on_lineEdit_radius_1_0_textChanged(const QString &text);
+    void on_lineEdit_radius_2_0_textChanged(const QString &text);
+    void on_lineEdit_radius_3_0_textChanged(const QString &text);
+
+    // Profiles
+    void on_pushButton_save_default_Pconfig_clicked();
+    void on_pushButton_load_default_Pconfig_clicked();
+    void on_pushButton_saveProfile_clicked();
+    void on_pushButton_newProfile_clicked();
+    void on_pushButton_saveProfileAs_clicked();
+    void on_pushButton_profileManager_clicked();
+    void on_comboBox_profile_currentIndexChanged(int index);
+    void on_comboBox_profile_activated(int index);
+    void save_profile_as(const QString &name);
+    void save_new_profile(const QString &name);
+    void refresh_profilecomboBox(const QString &name);
+
+    // Firmware
+    void on_pushButton_getFile_clicked();
+    void readOK(const QString &inputFileName);
+    void on_pushButton_sendData_clicked();
+    void on_pushButton_xupgrade_clicked();
+
+    // Device (sensors)
+    void on_pushButtonSet_devad_clicked();
+    void on_pushButtonSet_dev_delet_clicked();
+    void slot_addsensor_ok();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectSession();
+    void onModelDetected(const ModelFlags &model);
+    void onSensorsListed(const QList<SensorCodec::SensorRow> &rows);
+    void onVariantPages(bool informationTab, bool mobilityTab);
+    void onLinkLost(const QString &reason);
+    void appendLog(const QString &text);
+    void loadReportTypes(const ModelFlags &model);
+    void applyStartState();
+    void hideWidgets(const QStringList &names, bool hidden = true);
+
+    // Geo-fence helpers
+    void connectGeoFenceFields();
+    void refreshFenceEnabling(int fence);
+    void checkCoordinate(QLineEdit *field, bool latitude);
+    void checkRadiusEdit(int fence, const QString &text);
+    void onGeoTypeChanged(int fence, int index);
+
+    // Profiles
+    void rebuildProfileList(bool withCurrentSetting);
+    void loadProfileFile(const QString &name, bool isDefault);
+    bool writeProfile(const QString &name, QString *error = nullptr);
+    void onProfileSelected(const QString &text);
+    void ensureDefaultProfile();
+
+    Options options_;
+    ManageSerialPort *serialManager_ = nullptr;
+    Session *session_ = nullptr;
+    AddSensorDialog *addSensorDialog_ = nullptr;
+    ProfileDialog *profileDialog_ = nullptr;
+    NewProfileDialog *newProfileDialog_ = nullptr;
+    SaveProfileAsDialog *saveProfileAsDialog_ = nullptr;
+    ProfileStore *profileStore_ = nullptr;
+
+    int panelType_ = 0;
+    QString lastGoodRadius_[3]; // the radius text that passed the edit check
+    QString previousRadius_[3]; // the one before it: the undo of a refused write
+    bool profileLoading_ = false;
+    int logLines_ = 0;
+};

@@ -1,0 +1,129 @@
+// Port selection, Open and Close, and the cable pulled while open.
+#include <QEvent>
+#include <QLineEdit>
+#include <QSerialPort>
+
+#include "manageserialport.h"
+#include "messages.h"
+#include "portnames.h"
+#include "session.h"
+#include "velomi.h"
+
+void Velomi::refreshPortList()
+{
+    // Keep what the user chose or typed while the list changes under it.
+    const QString chosen = comboBoxPortName->currentIndex() >= 0
+                               ? comboBoxPortName->currentData().toString()
+                               : QString();
+    const QString typed = comboBoxPortName->currentText();
+    QList<QPair<QString, QString>> ports = availablePorts();
+    if (!options_.port.isEmpty()) {
+        bool listed = false;
+        for (const auto &p : ports)
+            listed = listed || p.second == options_.port;
+        if (!listed)
+            ports.append({options_.port, options_.port});
+    }
+    comboBoxPortName->blockSignals(true);
+    comboBoxPortName->clear();
+    for (const auto &port : ports)
+        comboBoxPortName->addItem(port.first, port.second);
+    int index = chosen.isEmpty() ? -1 : comboBoxPortName->findData(chosen);
+    comboBoxPortName->setCurrentIndex(index);
+    if (index < 0 && !typed.isEmpty() && comboBoxPortName->isEditable())
+        comboBoxPortName->setEditText(typed);
+    comboBoxPortName->blockSignals(false);
+}
+
+bool Velomi::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list is refreshed each time the user opens it, so a device
+    // plugged in after start is offered too.
+    if (watched == comboBoxPortName && comboBoxPortName->isEnabled()
+        && (event->type() == QEvent::MouseButtonPress
+            || (event->type() == QEvent::KeyPress && !comboBoxPortName->isEditable())))
+        refreshPortList();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+// The entry's device path, or the path the user typed into the box.
+QString selectedPort(const QComboBox *box)
+{
+    const int i = box->currentIndex();
+    if (i >= 0 && box->itemText(i) == box->currentText())
+        return box->itemData(i).toString();
+    return box->currentText().trimmed();
+}
+} // namespace
+
+void Velomi::on_pushButtonOpen_clicked()
+{
+    label_update_filename->clear();
+    progressBar->setEnabled(true);
+    progressBar->setValue(0);
+    if (serialManager_->isPortOpen()) {
+        serialManager_->closePort();
+        return;
+    }
+    progressBar->setValue(25);
+
+    const QString name = portNameForOpen(selectedPort(comboBoxPortName));
+    serialManager_->setPortName(name);
+    serialManager_->setBaudRate(comboBoxBaudRate->currentData().toInt());
+    serialManager_->setDataBits(QSerialPort::DataBits(comboBoxDataBits->currentData().toInt()));
+    serialManager_->setParity(QSerialPort::Parity(comboBoxParity->currentData().toInt()));
+    serialManager_->setStopBits(QSerialPort::StopBits(comboBoxStopBits->currentData().toInt()));
+    serialManager_->setFlowControl(
+        QSerialPort::FlowControl(comboBoxFlowControl->currentData().toInt()));
+    serialManager_->setTimeouts(0, 10);
+    serialManager_->enableSending();
+    serialManager_->enableReceiving();
+    if (!serialManager_->openPort()) {
+        progressBar->setValue(0);
+        showInformation(openFailureText(name, serialManager_->lastError(),
+                                        serialManager_->lastErrorString()));
+        return;
+    }
+    serialManager_->startReceiving();
+    progressBar->setValue(50);
+    for (QWidget *w : {static_cast<QWidget *>(comboBoxPortName), static_cast<QWidget *>(comboBoxBaudRate),
+                       static_cast<QWidget *>(comboBoxDataBits), static_cast<QWidget *>(comboBoxParity),
+                       static_cast<QWidget *>(comboBoxStopBits),
+                       static_cast<QWidget *>(comboBoxFlowControl),
+                       static_cast<QWidget *>(pushButtonOpen)})
+        w->setEnabled(false);
+    pushButtonClose->setEnabled(true);
+    progressBar->setValue(100);
+    label_command->setText(QStringLiteral("ComPort: Connected..."));
+    pushButton_getFile->setEnabled(true);
+    on_pushButton_read_clicked();
+}
+
+void Velomi::on_pushButtonClose_clicked()
+{
+    session_->portClosed();
+    tabWidget_velomi->setEnabled(false);
+    progressBar->setValue(0);
+    serialManager_->closePort();
+    for (QWidget *w : {static_cast<QWidget *>(comboBoxPortName), static_cast<QWidget *>(comboBoxBaudRate),
+                       static_cast<QWidget *>(comboBoxDataBits), static_cast<QWidget *>(comboBoxParity),
+                       static_cast<QWidget *>(comboBoxStopBits),
+                       static_cast<QWidget *>(comboBoxFlowControl),
+                       static_cast<QWidget *>(pushButtonOpen)})
+        w->setEnabled(true);
+    pushButtonClose->setEnabled(false);
+    label_current_stat->clear();
+    label_result->clear();
+    label_command->setText(QStringLiteral("ComPort: Disconnect..."));
+}
+
+void Velomi::onLinkLost(const QString &reason)
+{
+    // Writes to a vanished device would fail silently: close as Close does
+    // and say so, instead of leaving the window looking connected.
+    on_pushButtonClose_clicked();
+    widget_Com->setEnabled(true);
+    widget_phone->setEnabled(true);
+    Messages::warning(this, tr("The device was disconnected.\n%1").arg(reason));
+}

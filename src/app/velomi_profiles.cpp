@@ -1,0 +1,162 @@
+// The profile bar: selector, Save, Save As, New, Manager, default profile.
+#include <QSignalBlocker>
+
+#include "formbinder.h"
+#include "messages.h"
+#include "newprofiledialog.h"
+#include "profiledialog.h"
+#include "profileformat.h"
+#include "profilestore.h"
+#include "saveprofileasdialog.h"
+#include "session.h"
+#include "velomi.h"
+
+namespace {
+const QString CurrentSetting = QStringLiteral("Current Setting");
+const QString ProfileManagerTitle = QStringLiteral("Profile Manager");
+} // namespace
+
+void Velomi::ensureDefaultProfile()
+{
+    const QByteArray bytes =
+        ProfileFormat::write(FormBinder::valueWidgets(tabWidget_velomi), pageValues());
+    profileStore_->ensureDefault(panelType_, bytes);
+    // When that fails the start-up warnings about the missing default follow.
+}
+
+bool Velomi::writeProfile(const QString &name, QString *error)
+{
+    const QByteArray bytes =
+        ProfileFormat::write(FormBinder::valueWidgets(tabWidget_velomi), pageValues());
+    const ProfileStore::Outcome outcome = profileStore_->save(panelType_, name, bytes);
+    if (error)
+        *error = outcome.error;
+    return outcome.ok;
+}
+
+void Velomi::loadProfileFile(const QString &name, bool isDefault)
+{
+    const ProfileStore::LoadResult result = profileStore_->load(panelType_, name);
+    if (result.status == ProfileStore::LoadResult::NotFound) {
+        if (isDefault)
+            Messages::warning(this, QStringLiteral("Cann't find the default file !"),
+                              ProfileManagerTitle);
+        return;
+    }
+    if (!result.ok()) {
+        Messages::warning(this, result.error, ProfileManagerTitle);
+        return;
+    }
+    applyValues(ProfileFormat::read(result.bytes, FormBinder::valueWidgets(tabWidget_velomi)));
+}
+
+void Velomi::rebuildProfileList(bool withCurrentSetting)
+{
+    QStringList names = profileStore_->profileNames(panelType_);
+    if (withCurrentSetting && !names.isEmpty())
+        names.prepend(CurrentSetting);
+    // Rebuilding the list is not a choice of the user: load nothing.
+    const QSignalBlocker block(comboBox_profile);
+    comboBox_profile->clear();
+    comboBox_profile->addItems(names);
+}
+
+void Velomi::onProfileSelected(const QString &text)
+{
+    if (session_->configurationRead() || profileLoading_)
+        return;
+    const QString current = comboBox_profile->currentText();
+    if (current == CurrentSetting || text.isEmpty() || text == CurrentSetting)
+        return;
+    {
+        const QSignalBlocker block(comboBox_profile);
+        const int i = comboBox_profile->findText(CurrentSetting);
+        if (i >= 0)
+            comboBox_profile->removeItem(i);
+    }
+    const QString chosen = comboBox_profile->currentText();
+    pushButton_saveProfile->setEnabled(chosen != ProfileStore::DefaultName && chosen != CurrentSetting);
+    if (profileStore_->load(panelType_, chosen).status != ProfileStore::LoadResult::NotFound)
+        loadProfileFile(chosen, false);
+    else if (text.contains(CurrentSetting) && session_->completedReads() == 0)
+        session_->startRead();
+}
+
+void Velomi::on_comboBox_profile_currentIndexChanged(int index)
+{
+    onProfileSelected(comboBox_profile->itemText(index));
+}
+
+void Velomi::on_comboBox_profile_activated(int)
+{
+    session_->setConfigurationRead(false);
+    onProfileSelected(comboBox_profile->currentText());
+}
+
+void Velomi::on_pushButton_save_default_Pconfig_clicked()
+{
+    QString error;
+    if (!writeProfile(ProfileStore::DefaultName, &error))
+        Messages::warning(this, error, ProfileManagerTitle);
+}
+
+void Velomi::on_pushButton_load_default_Pconfig_clicked()
+{
+    loadProfileFile(ProfileStore::DefaultName, true);
+}
+
+void Velomi::on_pushButton_saveProfile_clicked()
+{
+    const QString name = comboBox_profile->currentText();
+    // "Current Setting" names the values just read, not a file: saving under
+    // it would make a profile that can never be selected again.
+    if (name.isEmpty() || name == CurrentSetting) {
+        Messages::warning(this, QStringLiteral("Cann't find the file ! \r\nPlease new Profile !"),
+                          ProfileManagerTitle);
+        return;
+    }
+    QString error;
+    if (writeProfile(name, &error))
+        Messages::information(this, QStringLiteral("Save file success!"), ProfileManagerTitle);
+    else
+        Messages::warning(this, error, ProfileManagerTitle);
+}
+
+void Velomi::on_pushButton_newProfile_clicked() { newProfileDialog_->show(); }
+void Velomi::on_pushButton_saveProfileAs_clicked() { saveProfileAsDialog_->show(); }
+
+void Velomi::on_pushButton_profileManager_clicked()
+{
+    profileDialog_->fillProfileTable(profileStore_->directory());
+    profileDialog_->show();
+}
+
+void Velomi::save_profile_as(const QString &name)
+{
+    QString error;
+    if (!writeProfile(name, &error)) {
+        Messages::warning(this, error, ProfileManagerTitle);
+        return;
+    }
+    refresh_profilecomboBox(name);
+}
+
+void Velomi::save_new_profile(const QString &name)
+{
+    pushButton_saveProfile->setEnabled(true);
+    on_pushButton_load_default_Pconfig_clicked();
+    save_profile_as(name);
+}
+
+void Velomi::refresh_profilecomboBox(const QString &name)
+{
+    on_comboBox_panelType_currentIndexChanged(comboBox_panelType->currentIndex());
+    const int i = comboBox_profile->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (i >= 0) {
+        const QSignalBlocker block(comboBox_profile); // the pages already show it
+        comboBox_profile->setCurrentIndex(i);
+        pushButton_saveProfile->setEnabled(name != ProfileStore::DefaultName);
+    } else {
+        rebuildProfileList(false);
+    }
+}

@@ -1,0 +1,96 @@
+// What the session reports, shown in the window.
+#include <QComboBox>
+#include <QTableWidgetItem>
+
+#include "formbinder.h"
+#include "messages.h"
+#include "modeldetect.h"
+#include "session.h"
+#include "velomi.h"
+
+void Velomi::connectSession()
+{
+    session_->setFormSource([this] { return pageValues(); });
+    session_->setRadiusUndoSource([this](int fence) {
+        return fence >= 1 && fence <= 3 ? previousRadius_[fence - 1] : QString();
+    });
+    connect(session_, &Session::logLine, this, &Velomi::appendLog);
+    connect(session_, &Session::noticeRaised, this,
+            [this](const Notice &notice) { Messages::show(this, notice); });
+    connect(session_, &Session::valuesDecoded, this, &Velomi::applyValues);
+    connect(session_, &Session::modelDetected, this, &Velomi::onModelDetected);
+    connect(session_, &Session::pagesEnabled, tabWidget_velomi, &QWidget::setEnabled);
+    connect(session_, &Session::reportTypesEnabled, this, [this](bool enabled) {
+        for (int row = 1; row <= 5; ++row)
+            findChild<QWidget *>(QStringLiteral("comboBox_rpt_type_%1").arg(row))->setEnabled(enabled);
+    });
+    connect(session_, &Session::connectionAreasEnabled, this, [this](bool enabled) {
+        widget_Com->setEnabled(enabled);
+        widget_phone->setEnabled(enabled);
+    });
+    connect(session_, &Session::progressChanged, this, [this](int percent) {
+        progressBar->setEnabled(true);
+        progressBar->setValue(percent);
+    });
+    connect(session_, &Session::sensorsListed, this, &Velomi::onSensorsListed);
+    connect(session_, &Session::variantPagesRequested, this, &Velomi::onVariantPages);
+    connect(session_, &Session::readFinished, this, [this] { rebuildProfileList(true); });
+    connect(session_, &Session::closePortRequested, this, [this] {
+        on_pushButtonClose_clicked();
+        widget_Com->setEnabled(false);
+        widget_phone->setEnabled(false);
+        tabWidget_velomi->setEnabled(false);
+    });
+    connect(session_, &Session::reopenPortRequested, this, &Velomi::on_pushButtonOpen_clicked);
+    connect(session_, &Session::elapsedTextChanged, this, [this](const QString &text) {
+        label_sec_total->show();
+        label_sec_total->setText(text);
+    });
+    connect(session_, &Session::firmwareButtonEnabled, pushButton_getFile, &QWidget::setEnabled);
+}
+
+void Velomi::onModelDetected(const ModelFlags &model)
+{
+    comboBox_panelType->setCurrentIndex(0);
+    setWindowTitle(ToolTitle + QLatin1Char(' ') + model.versionText);
+    FormBinder::setVisible(this, layoutVisibility(model));
+    if (model.supportedModel) {
+        loadReportTypes(model);
+        comboBox_rf_gps_action->setEnabled(
+            comboBox_rf_gps_ignore->currentIndex() == 0);
+        for (int row = 1; row <= 5; ++row)
+            findChild<QLineEdit *>(QStringLiteral("lineEdit_rpt_to_%1").arg(row))->setMaxLength(99);
+    }
+}
+
+void Velomi::onSensorsListed(const QList<SensorCodec::SensorRow> &rows)
+{
+    tableWidget_dev->clearContents();
+    tableWidget_dev->setRowCount(0);
+    for (const auto &row : rows) {
+        const int r = tableWidget_dev->rowCount();
+        tableWidget_dev->insertRow(r);
+        auto *zone = new QTableWidgetItem(row.zone);
+        auto *type = new QTableWidgetItem(row.typeName);
+        zone->setTextAlignment(Qt::AlignCenter);
+        type->setTextAlignment(Qt::AlignCenter);
+        tableWidget_dev->setItem(r, 0, zone);
+        tableWidget_dev->setItem(r, 1, type);
+    }
+}
+
+void Velomi::onVariantPages(bool informationTab, bool mobilityTab)
+{
+    if (informationTab) {
+        pushButton_OMADM_start->show();
+        pushButton_OMADM_end->show();
+        if (tabWidget_velomi->indexOf(tab_information) < 0)
+            tabWidget_velomi->insertTab(0, tab_information, tr("Information"));
+        tabWidget_velomi->setCurrentIndex(0);
+    }
+    if (mobilityTab) {
+        if (tabWidget_velomi->indexOf(tab_mobility) < 0)
+            tabWidget_velomi->insertTab(2, tab_mobility, tr("Mobility"));
+        tabWidget_velomi->setCurrentIndex(0);
+    }
+}
