@@ -101,35 +101,32 @@ void PtyLink::writeStep()
 {
     while (!m_queue.empty()) {
         OutputPiece &piece = m_queue.front();
-        if (!m_pieceStarted) {
-            if (piece.delayMs > 0) {
-                m_timer.start(piece.delayMs);
-                piece.delayMs = 0;
-                return;
-            }
-            m_pieceStarted = true;
-            m_written = 0;
-            m_pieceStartNs = m_clock.nsecsElapsed();
+        if (piece.delayMs > 0) {
+            m_timer.start(piece.delayMs);
+            piece.delayMs = 0;
+            return;
         }
         qint64 allowed = piece.bytes.size() - m_written;
-        if (m_baud > 0) { // ten bits per byte on the line
-            const qint64 due =
-                (m_clock.nsecsElapsed() - m_pieceStartNs) * m_baud / 10 / 1000000000 + 1;
-            allowed = std::min(allowed, due - m_written);
+        const qint64 now = m_clock.nsecsElapsed();
+        if (m_baud > 0) {
+            // The line is busy until the last byte written has left, at ten bits a byte.
+            if (now < m_lineFreeNs) {
+                m_timer.start(int(std::max<qint64>(1, (m_lineFreeNs - now) / 1000000)));
+                return;
+            }
+            allowed = std::min<qint64>(allowed, std::max(1, m_baud / 10 / 1000)); // 1 ms worth
         }
-        bool full = false;
-        if (allowed > 0) {
-            const ssize_t n =
-                ::write(m_master, piece.bytes.constData() + m_written, size_t(allowed));
-            if (n > 0)
-                m_written += int(n);
-            full = n < 0;
+        const ssize_t n = ::write(m_master, piece.bytes.constData() + m_written, size_t(allowed));
+        if (n > 0) {
+            m_written += int(n);
+            if (m_baud > 0)
+                m_lineFreeNs = std::max(now, m_lineFreeNs) + n * 10 * 1000000000LL / m_baud;
         }
         if (m_written < piece.bytes.size()) {
-            m_timer.start(full ? 10 : 1); // the terminal's buffer is full, or paced
+            m_timer.start(n < 0 ? 10 : 0); // the terminal's buffer is full, or paced
             return;
         }
         m_queue.pop_front();
-        m_pieceStarted = false;
+        m_written = 0;
     }
 }

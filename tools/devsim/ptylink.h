@@ -47,7 +47,6 @@ private:
     std::deque<OutputPiece> m_queue;
     QTimer m_timer;
     QElapsedTimer m_clock;
-    bool m_pieceStarted = false;
-    int m_written = 0;
-    qint64 m_pieceStartNs = 0;
+    int m_written = 0;       // bytes of the front piece already written
+    qint64 m_lineFreeNs = 0; // paced: when the line has sent everything written so far
 };
