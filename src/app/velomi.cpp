@@ -67,6 +67,9 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     menuHelp->setTitle(tr("&Help"));
     actionAbout->setIcon(QIcon(QStringLiteral(":/images/help.png")));
     textEditReceive->document()->setMaximumBlockCount(LogPaneMaxParagraphs);
+    // A new installation gets its Profile folder and default profile from
+    // the form's own start values instead of two warnings.
+    ensureDefaultProfile();
 
     serialManager_ = new ManageSerialPort;
     session_ = new Session(serialManager_, this);
@@ -113,10 +116,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     comboBox_ansin_onoff->addItems({QStringLiteral("Off"), QStringLiteral("Enable(Ring)"),
                                     QStringLiteral("Enable(Auto-Answer)")});
 
-    // A new installation gets its Profile folder and default profile from
-    // the form's own start values instead of two warnings.
     connectGeoFenceFields();
-    ensureDefaultProfile();
     applyStartState();
 }
 

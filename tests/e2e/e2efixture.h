@@ -1,0 +1,76 @@
+#pragma once
+// The window against the simulated device on a pseudo-terminal: what a
+// technician sees, with message boxes recorded instead of shown.
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "devsimprocess.h"
+#include "formbinder.h"
+#include "messages.h"
+#include "session.h"
+#include "velomi.h"
+
+struct WindowUnderTest
+{
+    QTemporaryDir dir; // the profile folder lives here
+    DevSimProcess sim;
+    Messages::Recorder recorder;
+    std::unique_ptr<Velomi> window;
+
+    WindowUnderTest()
+    {
+        QStandardPaths::setTestModeEnabled(true); // settings out of the user's store
+        Messages::setRecorder(&recorder);
+    }
+    ~WindowUnderTest()
+    {
+        window.reset();
+        Messages::setRecorder(nullptr);
+    }
+
+    // Starts the device with `simArgs` and a fresh window pointed at it.
+    bool start(const QStringList &simArgs = {})
+    {
+        if (!sim.isRunning() && !sim.start(simArgs))
+            return false;
+        return newWindow();
+    }
+    bool newWindow()
+    {
+        window.reset();
+        Velomi::Options options;
+        options.port = sim.portPath();
+        options.profileDir = dir.path() + QStringLiteral("/Profile");
+        window = std::make_unique<Velomi>(options);
+        window->show();
+        return true;
+    }
+
+    bool saw(const QString &text) const { return recorder.texts().contains(text); }
+    int count(const QString &text) const { return int(recorder.texts().count(text)); }
+
+    // Open the port; the read starts by itself. True once it succeeded.
+    bool openAndRead(int timeoutMs = 20000)
+    {
+        const int before = count(QStringLiteral("Read configuration success!"));
+        window->pushButtonOpen->click();
+        return QTest::qWaitFor([&] { return count(QStringLiteral("Read configuration success!")) > before; },
+                               timeoutMs);
+    }
+    bool read(int timeoutMs = 20000)
+    {
+        const int before = count(QStringLiteral("Read configuration success!"));
+        window->pushButton_read->click();
+        return QTest::qWaitFor([&] { return count(QStringLiteral("Read configuration success!")) > before; },
+                               timeoutMs);
+    }
+    // Waits until `text` has been shown `times` times in all.
+    bool waitFor(const QString &text, int times = 1, int timeoutMs = 15000)
+    {
+        return QTest::qWaitFor([&] { return count(text) >= times; }, timeoutMs);
+    }
+    FormValues pages() const { return window->pageValues(); }
+};
