@@ -10,6 +10,7 @@
 //     QJsonObject last = sim.dump();        // what it held when it stopped
 //
 // The dump's schema is described in tools/devsim/README.md ("KEYWD", "APN", "CFG", "DEV", ...).
+// The dump file lives in a temporary folder that goes away with this object.
 #include <QByteArray>
 #include <QJsonObject>
 #include <QProcess>
