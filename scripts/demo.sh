@@ -11,4 +11,4 @@ trap 'kill $SIM 2>/dev/null; wait $SIM 2>/dev/null; rm -rf "$DIR"' EXIT INT TERM
 SIM=$!
 for _ in $(seq 50); do [ -e "$DIR/device" ] && break; sleep 0.1; done
 echo "Simulated device on $(head -n1 "$DIR/devsim.out") (linked as $DIR/device)"
-"$BUILD/src/velomi" --port "$DIR/device"
+"$BUILD/src/velomi" --port "$DIR/device" --open

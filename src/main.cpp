@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
+#include <QTimer>
 
 #include "velomi.h"
 
@@ -23,8 +24,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption profiles(QStringLiteral("profile-dir"),
                                       QStringLiteral("Keeps profiles in DIR (default ./Profile)."),
                                       QStringLiteral("DIR"));
+    const QCommandLineOption open(QStringLiteral("open"),
+                                  QStringLiteral("Opens the port at start, as the Open button does."));
     parser.addOption(port);
     parser.addOption(profiles);
+    parser.addOption(open);
     parser.process(app);
 
     Velomi::Options options;
@@ -32,5 +36,7 @@ int main(int argc, char *argv[])
     options.profileDir = parser.value(profiles);
     Velomi window(options);
     window.show();
+    if (parser.isSet(open))
+        QTimer::singleShot(0, &window, &Velomi::on_pushButtonOpen_clicked);
     return app.exec();
 }

@@ -283,8 +283,14 @@ void Velomi::applyValues(const FormValues &values)
 
 void Velomi::appendLog(const QString &text)
 {
+    // Each frame and chunk is its own paragraph; its own line end would only
+    // add an empty line after it.
+    QString shown = text;
+    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+        shown.chop(1);
     textEditReceive->moveCursor(QTextCursor::End);
-    textEditReceive->append(text);
+    textEditReceive->append(shown);
+    textEditReceive->horizontalScrollBar()->setValue(0); // a long answer must not hide the others' start
 }
 
 void Velomi::loadReportTypes(const ModelFlags &model)
