@@ -2,6 +2,9 @@
 // The window against the simulated device on a pseudo-terminal: what a
 // technician sees, with message boxes recorded instead of shown.
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,6 +41,16 @@ struct WindowUnderTest
             return false;
         return newWindow();
     }
+    // The same, the device starting from `state` (the dump schema; missing
+    // keys keep their factory values).
+    bool startWithState(const QJsonObject &state, const QStringList &simArgs = {})
+    {
+        QFile file(dir.filePath(QStringLiteral("state.json")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(state).toJson()) < 0)
+            return false;
+        file.close();
+        return start(simArgs + QStringList{QStringLiteral("--state"), file.fileName()});
+    }
     bool newWindow()
     {
         window.reset();
@@ -67,10 +80,26 @@ struct WindowUnderTest
         return QTest::qWaitFor([&] { return count(QStringLiteral("Read configuration success!")) > before; },
                                timeoutMs);
     }
+    // Presses "Write All" (the question is answered with recorder.answer). True
+    // once "Write all configuration success!" was shown.
+    bool writeAll(int timeoutMs = 20000)
+    {
+        const int before = count(QStringLiteral("Write all configuration success!"));
+        window->pushButton_writeAll->click();
+        return QTest::qWaitFor(
+            [&] { return count(QStringLiteral("Write all configuration success!")) > before; },
+            timeoutMs);
+    }
     // Waits until `text` has been shown `times` times in all.
     bool waitFor(const QString &text, int times = 1, int timeoutMs = 15000)
     {
         return QTest::qWaitFor([&] { return count(text) >= times; }, timeoutMs);
     }
     FormValues pages() const { return window->pageValues(); }
+    // A widget of the window by its objectName (null when there is none).
+    template <class T = QWidget>
+    T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
 };
