@@ -170,6 +170,7 @@ private:
     void onSensorsListed(const QList<SensorCodec::SensorRow> &rows);
     void onVariantPages(bool informationTab, bool mobilityTab);
     void onLinkLost(const QString &reason);
+    void setPortBoxesEnabled(bool enabled);
     void appendLog(const QString &text);
     void loadReportTypes(const ModelFlags &model);
     void applyStartState();

@@ -57,6 +57,16 @@ QString selectedPort(const QComboBox *box)
 }
 } // namespace
 
+// The six port boxes and Open: usable exactly while the port is closed.
+void Velomi::setPortBoxesEnabled(bool enabled)
+{
+    const QList<QWidget *> boxes = {comboBoxPortName, comboBoxBaudRate,    comboBoxDataBits,
+                                    comboBoxParity,   comboBoxStopBits,    comboBoxFlowControl,
+                                    pushButtonOpen};
+    for (QWidget *w : boxes)
+        w->setEnabled(enabled);
+}
+
 void Velomi::on_pushButtonOpen_clicked()
 {
     label_update_filename->clear();
@@ -87,12 +97,7 @@ void Velomi::on_pushButtonOpen_clicked()
     }
     serialManager_->startReceiving();
     progressBar->setValue(50);
-    for (QWidget *w : {static_cast<QWidget *>(comboBoxPortName), static_cast<QWidget *>(comboBoxBaudRate),
-                       static_cast<QWidget *>(comboBoxDataBits), static_cast<QWidget *>(comboBoxParity),
-                       static_cast<QWidget *>(comboBoxStopBits),
-                       static_cast<QWidget *>(comboBoxFlowControl),
-                       static_cast<QWidget *>(pushButtonOpen)})
-        w->setEnabled(false);
+    setPortBoxesEnabled(false);
     pushButtonClose->setEnabled(true);
     progressBar->setValue(100);
     label_command->setText(QStringLiteral("ComPort: Connected..."));
@@ -106,12 +111,7 @@ void Velomi::on_pushButtonClose_clicked()
     tabWidget_velomi->setEnabled(false);
     progressBar->setValue(0);
     serialManager_->closePort();
-    for (QWidget *w : {static_cast<QWidget *>(comboBoxPortName), static_cast<QWidget *>(comboBoxBaudRate),
-                       static_cast<QWidget *>(comboBoxDataBits), static_cast<QWidget *>(comboBoxParity),
-                       static_cast<QWidget *>(comboBoxStopBits),
-                       static_cast<QWidget *>(comboBoxFlowControl),
-                       static_cast<QWidget *>(pushButtonOpen)})
-        w->setEnabled(true);
+    setPortBoxesEnabled(true);
     pushButtonClose->setEnabled(false);
     label_current_stat->clear();
     label_result->clear();
