@@ -32,6 +32,7 @@ void Velomi::connectSession()
         progressBar->setEnabled(true);
         progressBar->setValue(percent);
     });
+    connect(session_, &Session::progressEnabled, progressBar, &QWidget::setEnabled);
     connect(session_, &Session::sensorsListed, this, &Velomi::onSensorsListed);
     connect(session_, &Session::variantPagesRequested, this, &Velomi::onVariantPages);
     connect(session_, &Session::readFinished, this, [this] { rebuildProfileList(true); });
