@@ -7,8 +7,7 @@
 
 #include "e2efixture.h"
 
-namespace
-{
+namespace {
 
 QVector<int> run(int first, int last, int step = 1)
 {
@@ -39,28 +38,28 @@ const QVector<Selector> &selectors()
         {"GUDT", 0, "comboBox_gudt_normal", run(0, 30, 5), Writer::Settings},
         {"GUDT", 1, "comboBox_gudt_fall", run(0, 30, 5), Writer::Settings},
         {"TESTC", 0, "comboBox_testc_interval",
-         {0, 10, 20, 30, 60, 120, 240, 360, 480, 720, 1440, 2880, 4320, 5760, 7200, 8640, 10080,
-          21600, 43200},
-         Writer::Settings},
+            {0, 10, 20, 30, 60, 120, 240, 360, 480, 720, 1440, 2880, 4320, 5760, 7200, 8640, 10080,
+                21600, 43200},
+            Writer::Settings},
         {"TESTC", 1, "comboBox_testc_offset", {10, 20, 30, 60, 120, 240, 360, 480, 720},
-         Writer::Settings},
+            Writer::Settings},
         {"TESTC", 2, "comboBox_supervision_timer", {0, 1440, 4320, 7200, 10080, 14400},
-         Writer::Settings},
+            Writer::Settings},
         {"RPACK", 0, "comboBox_speech_rpt_ack", offOn, Writer::Settings},
         {"SNDCR", 0, "comboBox_sndcr_guard_beep", offOn, Writer::Settings},
         {"SNDCR", 1, "comboBox_sndcr_confirm_beep", offOn, Writer::Settings},
         {"ANSIN", 0, "comboBox_ansin_onoff", {0, 1, 2}, Writer::Settings},
         {"ANSIN", 1, "comboBox_AIC_checkAccessCode", offOn, Writer::Settings},
         {"CUTV", 0, "comboBox_two_sensor_cut_off", offOn, Writer::Settings},
-        {"CBTI", 0, "comboBox_cbti_duration", run(0, 30) + QVector<int>{60, 90, 120},
-         Writer::Settings},
-        {"CBTI", 1, "comboBox_cbti_twoway", run(1, 30) + QVector<int>{60, 90}, Writer::Settings},
+        {"CBTI", 0, "comboBox_cbti_duration", run(0, 30) + QVector<int> {60, 90, 120},
+            Writer::Settings},
+        {"CBTI", 1, "comboBox_cbti_twoway", run(1, 30) + QVector<int> {60, 90}, Writer::Settings},
         {"CBTI", 2, "comboBox_CB_checkAccessCode", offOn, Writer::Settings},
         {"SPKVL", 0, "comboBox_speaker_volume_level", run(1, 5), Writer::Settings},
         {"SILENT", 0, "comboBox_mobile_silent", offOn, Writer::Settings},
         {"VOIEN", 0, "comboBox_voice_prompt", offOn, Writer::Settings},
         {"CGPS", 0, "comboBox_continuous_GPS_positioning", {0, 30, 60, 120, 240, 480, 720, 1440},
-         Writer::Settings},
+            Writer::Settings},
         {"FALDE", 0, "comboBox_fall_detection", offOn, Writer::Settings},
         {"SLEEP", 0, "comboBox_rd_sleep_mode", offOn, Writer::Settings},
         {"LANG", 0, "comboBox_language", offOn, Writer::Settings},
@@ -68,8 +67,8 @@ const QVector<Selector> &selectors()
         {"FSST", 1, "comboBox_mobile_fall_sensor_sensitivity", run(1, 5), Writer::Settings},
         {"GEOTR", 0, "comboBox_geotr_agps", offOn, Writer::GpsTracker},
         {"GEOTR", 1, "comboBox_geotr_celllocate", offOn, Writer::GpsTracker},
-        {"GEOTR", 2, "comboBox_geotr_trackerperiod", run(0, 10) + QVector<int>{15, 20, 30, 60},
-         Writer::GpsTracker},
+        {"GEOTR", 2, "comboBox_geotr_trackerperiod", run(0, 10) + QVector<int> {15, 20, 30, 60},
+            Writer::GpsTracker},
         {"GEGPS", 0, "comboBox_ge_gps_period", run(0, 360, 60), Writer::GeoAlert},
         {"GEGPS", 1, "comboBox_ge_gps_interval", {}, Writer::GeoAlert},
         // Shown, never written by these pages.
@@ -95,13 +94,30 @@ int indexOf(const Selector &s, int value)
 // Every value differs from the factory's and from the form's start state.
 QJsonObject deviceSettings()
 {
-    return QJsonObject{
-        {"BTNEV", "120"},     {"GUDT", "15,25"},    {"TESTC", "720,120,4320"}, {"RPACK", "1"},
-        {"SNDCR", "0,1"},     {"ANSIN", "2,1"},     {"CUTV", "0"},             {"CBTI", "60,90,1"},
-        {"SPKVL", "2"},       {"SILENT", "1"},      {"VOIEN", "0"},            {"CGPS", "240"},
-        {"FALDE", "0"},       {"SLEEP", "1"},       {"LANG", "1"},             {"FSST", "2,5"},
-        {"GEOTR", "0,1,15"},  {"TRACR", "1"},       {"RPPRIO", "1"},           {"RFIGN", "1"},
-        {"RFGPS", "1"},       {"GEGPS", "180,7"},   {"GSMNF", "1"},
+    return QJsonObject {
+        {"BTNEV", "120"},
+        {"GUDT", "15,25"},
+        {"TESTC", "720,120,4320"},
+        {"RPACK", "1"},
+        {"SNDCR", "0,1"},
+        {"ANSIN", "2,1"},
+        {"CUTV", "0"},
+        {"CBTI", "60,90,1"},
+        {"SPKVL", "2"},
+        {"SILENT", "1"},
+        {"VOIEN", "0"},
+        {"CGPS", "240"},
+        {"FALDE", "0"},
+        {"SLEEP", "1"},
+        {"LANG", "1"},
+        {"FSST", "2,5"},
+        {"GEOTR", "0,1,15"},
+        {"TRACR", "1"},
+        {"RPPRIO", "1"},
+        {"RFIGN", "1"},
+        {"RFGPS", "1"},
+        {"GEGPS", "180,7"},
+        {"GSMNF", "1"},
     };
 }
 
@@ -146,11 +162,11 @@ void SettingsTest::writtenSettingsComeBackOnTheNextRead_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QStringList>("leftAlone"); // keys the Settings frame of this model lacks
 
-    QTest::newRow("T47") << "T47_V1.05" << QStringList{"CGPS", "LANG"};
-    QTest::newRow("T47 _XA, language shown") << "T47_XA_V1.05" << QStringList{"CGPS"};
+    QTest::newRow("T47") << "T47_V1.05" << QStringList {"CGPS", "LANG"};
+    QTest::newRow("T47 _XA, language shown") << "T47_XA_V1.05" << QStringList {"CGPS"};
     QTest::newRow("T41 _KAL, no speech ack")
-        << "T41_KAL_V1.0" << QStringList{"RPACK", "CGPS", "LANG"};
-    QTest::newRow("T68 _ZM, continuous GPS") << "T68_ZM_V1.0" << QStringList{"RPACK", "LANG"};
+        << "T41_KAL_V1.0" << QStringList {"RPACK", "CGPS", "LANG"};
+    QTest::newRow("T68 _ZM, continuous GPS") << "T68_ZM_V1.0" << QStringList {"RPACK", "LANG"};
 }
 
 void SettingsTest::writtenSettingsComeBackOnTheNextRead()
@@ -159,15 +175,15 @@ void SettingsTest::writtenSettingsComeBackOnTheNextRead()
     QFETCH(QStringList, leftAlone);
     WindowUnderTest t;
     QVERIFY2(t.startWithState({{"VER", version}, {"CFG", deviceSettings()}}),
-             qPrintable(t.sim.errorString()));
+        qPrintable(t.sim.errorString()));
     QVERIFY2(t.openAndRead(), qPrintable(t.recorder.texts().join(" | ")));
     const QJsonObject before = t.sim.snapshot();
     QCOMPARE(before.value("CFG").toObject().value("BTNEV").toString(), QStringLiteral("120"));
     QString mismatch = firstMismatch(t, before);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     // Only a _KAL device has the Mobility page.
-    QCOMPARE(t.window->tabWidget_velomi->indexOf(t.window->tab_mobility) >= 0,
-             version.contains("_KAL"));
+    QCOMPARE(
+        t.window->tabWidget_velomi->indexOf(t.window->tab_mobility) >= 0, version.contains("_KAL"));
 
     // Every written selector moves one item on.
     QMap<QString, int> chosen;
@@ -193,11 +209,11 @@ void SettingsTest::writtenSettingsComeBackOnTheNextRead()
         const bool sent = s.written != Writer::None && !leftAlone.contains(s.key);
         const int expected = sent ? wireValue(s, chosen[s.widget]) : deviceField(before, s);
         QVERIFY2(deviceField(after, s) == expected,
-                 qPrintable(QStringLiteral("%1 field %2: device holds %3, expected %4")
-                                .arg(s.key)
-                                .arg(s.field)
-                                .arg(deviceField(after, s))
-                                .arg(expected)));
+            qPrintable(QStringLiteral("%1 field %2: device holds %3, expected %4")
+                           .arg(s.key)
+                           .arg(s.field)
+                           .arg(deviceField(after, s))
+                           .arg(expected)));
     }
 
     // A fresh window shows what the device now holds.
@@ -214,13 +230,13 @@ void SettingsTest::voicePromptBoxesOfTheZoVariant()
     QJsonObject settings = deviceSettings();
     settings["VOIEN"] = "5";
     QVERIFY2(t.startWithState({{"VER", "T47_ZO_V1.0"}, {"CFG", settings}}),
-             qPrintable(t.sim.errorString()));
+        qPrintable(t.sim.errorString()));
     QVERIFY(t.openAndRead());
     Velomi &w = *t.window;
     QVERIFY(w.comboBox_voice_prompt->isHidden());
     QVERIFY(!w.checkBox_voicePrompt_1->isHidden());
     const QList<QCheckBox *> boxes = {w.checkBox_voicePrompt_1, w.checkBox_voicePrompt_2,
-                                       w.checkBox_voicePrompt_3, w.checkBox_voicePrompt_4};
+        w.checkBox_voicePrompt_3, w.checkBox_voicePrompt_4};
     QCOMPARE(boxes[0]->isChecked(), true);
     QCOMPARE(boxes[1]->isChecked(), false);
     QCOMPARE(boxes[2]->isChecked(), true);
@@ -230,8 +246,8 @@ void SettingsTest::voicePromptBoxesOfTheZoVariant()
         box->setChecked(!box->isChecked());
     w.pushButtonSet->click();
     QVERIFY(t.waitFor(QStringLiteral("Write command success!  ")));
-    QCOMPARE(t.sim.snapshot().value("CFG").toObject().value("VOIEN").toString(),
-             QStringLiteral("10"));
+    QCOMPARE(
+        t.sim.snapshot().value("CFG").toObject().value("VOIEN").toString(), QStringLiteral("10"));
 
     QVERIFY(t.newWindow());
     QVERIFY(t.openAndRead());
