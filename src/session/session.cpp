@@ -233,7 +233,9 @@ bool Session::runStep()
         return false;
     case WriteAll:
         stepWriteAll();
-        return false;
+        // The chain acts on whole answer lines only; the table must not take
+        // an acknowledgement still arriving in pieces and empty it first.
+        return pendingCommand_ == WriteAll && !assembler_.text().contains(QLatin1String("\r\n"));
     default:
         return stepQuery();
     }
