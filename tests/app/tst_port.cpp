@@ -1,0 +1,264 @@
+// Open and Close on a pseudo-terminal standing in for the device: the read
+// that an Open starts, reopening, opens that fail, and the cable pulled.
+#include <QSerialPort>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "manageserialport.h"
+#include "messages.h"
+#include "ptypair.h"
+#include "session.h"
+#include "velomi.h"
+
+namespace
+{
+
+const QByteArray VersionQuery = "AT!XSMSC=VER?:\r";
+
+// One frame the tool wrote, up to its carriage return, with the event loop
+// running meanwhile so the window can answer what arrives.
+QByteArray nextFrame(PtyPair &pty, QByteArray &pending, int timeoutMs = 10000)
+{
+    (void)QTest::qWaitFor(
+        [&] {
+            pending += pty.readMaster(0);
+            return pending.contains('\r');
+        },
+        timeoutMs);
+    const int end = int(pending.indexOf('\r'));
+    if (end < 0)
+        return {};
+    const QByteArray frame = pending.left(end + 1);
+    pending.remove(0, end + 1);
+    return frame;
+}
+
+QList<QWidget *> portBoxes(Velomi &w)
+{
+    return {w.comboBoxPortName, w.comboBoxBaudRate,  w.comboBoxDataBits,    w.comboBoxParity,
+            w.comboBoxStopBits, w.comboBoxFlowControl, w.pushButtonOpen};
+}
+
+void verifyOpenState(Velomi &w)
+{
+    QVERIFY(w.serialManager()->isPortOpen());
+    QCOMPARE(w.label_command->text(), QStringLiteral("ComPort: Connected..."));
+    for (QWidget *box : portBoxes(w))
+        QVERIFY2(!box->isEnabled(), qPrintable(box->objectName()));
+    QVERIFY(w.pushButtonClose->isEnabled());
+    // Enabled itself; its page stays locked until the read succeeds.
+    QVERIFY(!w.pushButton_getFile->testAttribute(Qt::WA_ForceDisabled));
+    QCOMPARE(w.progressBar->value(), 100);
+}
+
+void verifyClosedState(Velomi &w)
+{
+    QVERIFY(!w.serialManager()->isPortOpen());
+    QCOMPARE(w.label_command->text(), QStringLiteral("ComPort: Disconnect..."));
+    for (QWidget *box : portBoxes(w))
+        QVERIFY2(box->isEnabled(), qPrintable(box->objectName()));
+    QVERIFY(!w.pushButtonClose->isEnabled());
+    QVERIFY(!w.tabWidget_velomi->isEnabled());
+    QCOMPARE(w.label_current_stat->text(), QString());
+    QCOMPARE(w.label_result->text(), QString());
+    QCOMPARE(w.progressBar->value(), 0);
+}
+
+} // namespace
+
+class PortTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void openCloseAndOpenAgain();
+    void openWhileOpenOnlyClosesThePort();
+    void failingOpen_data();
+    void failingOpen();
+    void unplugWhileOpen();
+    void closingTheWindowReleasesThePort();
+
+private:
+    std::unique_ptr<Velomi> newWindow(const QString &port);
+
+    QTemporaryDir dir_;
+    Messages::Recorder recorder_;
+    int windows_ = 0;
+};
+
+void PortTest::initTestCase()
+{
+    // The windows write their settings: into a private folder, never the user's store.
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(dir_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+    const QSettings probe(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
+    QVERIFY2(probe.fileName().startsWith(dir_.path() + QLatin1Char('/')),
+             qPrintable(probe.fileName()));
+    Messages::setRecorder(&recorder_);
+}
+
+void PortTest::init()
+{
+    QSettings(QStringLiteral("Calvorn"), QStringLiteral("Velomi")).clear();
+    recorder_.shown.clear();
+}
+
+void PortTest::cleanupTestCase() { Messages::setRecorder(nullptr); }
+
+std::unique_ptr<Velomi> PortTest::newWindow(const QString &port)
+{
+    Velomi::Options options;
+    options.port = port;
+    options.profileDir = dir_.filePath(QStringLiteral("Profile%1").arg(++windows_));
+    auto w = std::make_unique<Velomi>(options);
+    w->show();
+    return w;
+}
+
+void PortTest::openCloseAndOpenAgain()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    const auto w = newWindow(pty.slavePath());
+    QCOMPARE(w->comboBoxPortName->currentData().toString(), pty.slavePath());
+
+    QByteArray pending;
+    for (int round = 1; round <= 2; ++round) {
+        w->pushButtonOpen->click();
+        verifyOpenState(*w);
+        if (QTest::currentTestFailed())
+            return;
+        // Open starts the read; an answer moves it to the next query, so
+        // both directions work, the second time as the first.
+        QCOMPARE(nextFrame(pty, pending), VersionQuery);
+        QVERIFY(pty.writeMaster("<OK> VER?:T47_V1.05;\r\n"));
+        const QByteArray next = nextFrame(pty, pending);
+        QVERIFY2(next.startsWith("AT!XSMSC=") && next != VersionQuery, next.constData());
+
+        w->pushButtonClose->click();
+        verifyClosedState(*w);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(!w->session()->isBusy());
+    }
+    QCOMPARE(recorder_.texts(), QStringList());
+}
+
+void PortTest::openWhileOpenOnlyClosesThePort()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    const auto w = newWindow(pty.slavePath());
+    w->pushButtonOpen->click();
+    QVERIFY(w->serialManager()->isPortOpen());
+
+    // The button is disabled while open; the action itself closes the port
+    // and leaves the widgets as they are.
+    w->on_pushButtonOpen_clicked();
+    QVERIFY(!w->serialManager()->isPortOpen());
+    QCOMPARE(w->label_command->text(), QStringLiteral("ComPort: Connected..."));
+    QVERIFY(!w->pushButtonOpen->isEnabled());
+
+    // Close brings the window back to the closed state.
+    w->pushButtonClose->click();
+    verifyClosedState(*w);
+}
+
+void PortTest::failingOpen_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("storedIndex"); // empty: none stored
+    QTest::addColumn<QString>("shownName");
+
+    const QString missing = QStringLiteral("/nonexistent/ttyVELOMI0");
+    QTest::newRow("missing device") << missing << QString() << missing;
+    // Not a terminal at all.
+    QTest::newRow("regular file") << QStringLiteral("@file") << QString() << QStringLiteral("@file");
+    // A stored index beyond the list leaves no entry: the name is empty.
+    QTest::newRow("no entry") << QString() << QStringLiteral("9999") << QString();
+}
+
+void PortTest::failingOpen()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, storedIndex);
+    QFETCH(QString, shownName);
+    QTemporaryFile file;
+    if (port == QLatin1String("@file")) {
+        QVERIFY(file.open());
+        port = shownName = file.fileName();
+    }
+    if (!storedIndex.isEmpty()) {
+        QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
+        settings.setValue(QStringLiteral("Velomi/Port"), storedIndex.toInt());
+    }
+    const auto w = newWindow(port);
+
+    w->pushButtonOpen->click();
+    QCOMPARE(recorder_.shown.size(), 1);
+    const Notice failure = recorder_.shown.first();
+    QCOMPARE(failure.title, ToolTitle);
+    QCOMPARE(failure.text.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Can't open ") + shownName);
+
+    // Still closed, nothing else changed but the progress bar.
+    QVERIFY(!w->serialManager()->isPortOpen());
+    QCOMPARE(w->progressBar->value(), 0);
+    QCOMPARE(w->label_command->text(), QStringLiteral("ComPort: Disconnect ..."));
+    QVERIFY(w->pushButtonOpen->isEnabled());
+    QVERIFY(w->comboBoxPortName->isEnabled());
+    QVERIFY(!w->tabWidget_velomi->isEnabled());
+    QCOMPARE(w->session()->pendingCommand(), 0);
+}
+
+void PortTest::unplugWhileOpen()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    const auto w = newWindow(pty.slavePath());
+    w->pushButtonOpen->click();
+    QByteArray pending;
+    QCOMPARE(nextFrame(pty, pending), VersionQuery); // the read waits for its answer
+
+    pty.closeMaster();
+    QTRY_VERIFY_WITH_TIMEOUT(!recorder_.shown.isEmpty(), 10000);
+    QVERIFY2(recorder_.shown.first().text.startsWith(QStringLiteral("The device was disconnected.")),
+             qPrintable(recorder_.texts().join(" | ")));
+    QCOMPARE(recorder_.shown.first().kind, Notice::Warning);
+    verifyClosedState(*w);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(!w->session()->isBusy());
+    QVERIFY(w->widget_Com->isEnabled());
+    QVERIFY(w->widget_phone->isEnabled());
+}
+
+void PortTest::closingTheWindowReleasesThePort()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    auto w = newWindow(pty.slavePath());
+    w->pushButtonOpen->click();
+    QVERIFY(w->serialManager()->isPortOpen());
+    const int index = w->comboBoxPortName->currentIndex();
+    w.reset();
+
+    // The port was opened exclusively: it can only be opened again once
+    // the window let go of it.
+    QSerialPort again(pty.slavePath());
+    QVERIFY2(again.open(QIODevice::ReadWrite), qPrintable(again.errorString()));
+    again.close();
+    QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
+    QCOMPARE(settings.value(QStringLiteral("Velomi/Port")).toInt(), index);
+}
+
+QTEST_MAIN(PortTest)
+#include "tst_port.moc"
