@@ -14,8 +14,7 @@
 #include "session.h"
 #include "velomi.h"
 
-namespace
-{
+namespace {
 
 const QByteArray VersionQuery = "AT!XSMSC=VER?:\r";
 
@@ -39,8 +38,8 @@ QByteArray nextFrame(PtyPair &pty, QByteArray &pending, int timeoutMs = 10000)
 
 QList<QWidget *> portBoxes(Velomi &w)
 {
-    return {w.comboBoxPortName, w.comboBoxBaudRate,  w.comboBoxDataBits,    w.comboBoxParity,
-            w.comboBoxStopBits, w.comboBoxFlowControl, w.pushButtonOpen};
+    return {w.comboBoxPortName, w.comboBoxBaudRate, w.comboBoxDataBits, w.comboBoxParity,
+        w.comboBoxStopBits, w.comboBoxFlowControl, w.pushButtonOpen};
 }
 
 void verifyOpenState(Velomi &w)
@@ -101,8 +100,8 @@ void PortTest::initTestCase()
     QVERIFY(dir_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     const QSettings probe(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-    QVERIFY2(probe.fileName().startsWith(dir_.path() + QLatin1Char('/')),
-             qPrintable(probe.fileName()));
+    QVERIFY2(
+        probe.fileName().startsWith(dir_.path() + QLatin1Char('/')), qPrintable(probe.fileName()));
     Messages::setRecorder(&recorder_);
 }
 
@@ -182,7 +181,8 @@ void PortTest::failingOpen_data()
     const QString missing = QStringLiteral("/nonexistent/ttyVELOMI0");
     QTest::newRow("missing device") << missing << QString() << missing;
     // Not a terminal at all.
-    QTest::newRow("regular file") << QStringLiteral("@file") << QString() << QStringLiteral("@file");
+    QTest::newRow("regular file") << QStringLiteral("@file") << QString()
+                                  << QStringLiteral("@file");
     // A stored index beyond the list leaves no entry: the name is empty.
     QTest::newRow("no entry") << QString() << QStringLiteral("9999") << QString();
 }
@@ -207,7 +207,8 @@ void PortTest::failingOpen()
     QCOMPARE(recorder_.shown.size(), 1);
     const Notice failure = recorder_.shown.first();
     QCOMPARE(failure.title, ToolTitle);
-    QCOMPARE(failure.text.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Can't open ") + shownName);
+    QCOMPARE(
+        failure.text.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Can't open ") + shownName);
 
     // Still closed, nothing else changed but the progress bar.
     QVERIFY(!w->serialManager()->isPortOpen());
@@ -230,8 +231,9 @@ void PortTest::unplugWhileOpen()
 
     pty.closeMaster();
     QTRY_VERIFY_WITH_TIMEOUT(!recorder_.shown.isEmpty(), 10000);
-    QVERIFY2(recorder_.shown.first().text.startsWith(QStringLiteral("The device was disconnected.")),
-             qPrintable(recorder_.texts().join(" | ")));
+    QVERIFY2(
+        recorder_.shown.first().text.startsWith(QStringLiteral("The device was disconnected.")),
+        qPrintable(recorder_.texts().join(" | ")));
     QCOMPARE(recorder_.shown.first().kind, Notice::Warning);
     verifyClosedState(*w);
     if (QTest::currentTestFailed())

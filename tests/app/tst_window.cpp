@@ -7,9 +7,9 @@
 
 #include <memory>
 
+#include "manageserialport.h"
 #include "messages.h"
 #include "session.h"
-#include "manageserialport.h"
 #include "velomi.h"
 
 class WindowTest : public QObject
@@ -52,8 +52,8 @@ void WindowTest::initTestCase()
     QVERIFY(dir_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
     const QSettings probe(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-    QVERIFY2(probe.fileName().startsWith(dir_.path() + QLatin1Char('/')),
-             qPrintable(probe.fileName()));
+    QVERIFY2(
+        probe.fileName().startsWith(dir_.path() + QLatin1Char('/')), qPrintable(probe.fileName()));
     Messages::setRecorder(&recorder_);
 }
 
@@ -98,8 +98,8 @@ void WindowTest::titleAndPages()
     QCOMPARE(w->windowTitle(), QStringLiteral("Velomi Tool(T9_W5, T47, T41, T68) V0.38"));
     QCOMPARE(w->menuHelp->title(), QStringLiteral("&Help"));
 
-    const QStringList titles = {"SMS Program", "APN",    "Report", "Geo-fence",
-                                "Settings",    "Device", "Misc.",  "Firmware"};
+    const QStringList titles
+        = {"SMS Program", "APN", "Report", "Geo-fence", "Settings", "Device", "Misc.", "Firmware"};
     QTabWidget *tabs = w->tabWidget_velomi;
     QStringList shown;
     for (int i = 0; i < tabs->count(); ++i)
@@ -149,22 +149,25 @@ void WindowTest::selectorsAtStart()
     QCOMPARE(w->comboBox_profile->currentText(), QStringLiteral("Default"));
 
     for (int row = 1; row <= 5; ++row) {
-        const auto *type = w->findChild<QComboBox *>(QStringLiteral("comboBox_rpt_type_%1").arg(row));
+        const auto *type
+            = w->findChild<QComboBox *>(QStringLiteral("comboBox_rpt_type_%1").arg(row));
         QVERIFY(type);
         QVERIFY2(type->count() > 0, "the type list is loaded at start");
         QCOMPARE(type->currentIndex(), -1);
         QVERIFY(!type->isEnabled());
-        const auto *event = w->findChild<QComboBox *>(QStringLiteral("comboBox_rpt_event_%1").arg(row));
+        const auto *event
+            = w->findChild<QComboBox *>(QStringLiteral("comboBox_rpt_event_%1").arg(row));
         QCOMPARE(event->count(), 3);
         QCOMPARE(event->itemText(2), QStringLiteral("Status"));
     }
     QStringList answerItems;
     for (int i = 0; i < w->comboBox_ansin_onoff->count(); ++i)
         answerItems << w->comboBox_ansin_onoff->itemText(i);
-    QCOMPARE(answerItems, (QStringList{"Off", "Enable(Ring)", "Enable(Auto-Answer)"}));
+    QCOMPARE(answerItems, (QStringList {"Off", "Enable(Ring)", "Enable(Auto-Answer)"}));
 
     // The fixed port parameters: one entry each, the serial setting as data.
-    const struct {
+    const struct
+    {
         QComboBox *box;
         const char *text;
         int data;
@@ -193,62 +196,52 @@ void WindowTest::visibilityAtStart_data()
             names << QString::fromLatin1(pattern).arg(i);
         return names;
     };
-    QTest::newRow("firmware controls hidden")
-        << QStringList{"label_update_time", "label_sec_total", "pushButton_xupgrade",
-                       "label_index", "pushButton_sendData", "pushButton_stop",
-                       "label_fw_file_length", "lineEdit_fw_file_length",
-                       "label_total_upgrade_error", "lineEdit_total_upgrade_error"}
-        << false;
-    QTest::newRow("firmware button shown") << QStringList{"pushButton_getFile"} << true;
+    QTest::newRow("firmware controls hidden") << QStringList {"label_update_time",
+        "label_sec_total", "pushButton_xupgrade", "label_index", "pushButton_sendData",
+        "pushButton_stop", "label_fw_file_length", "lineEdit_fw_file_length",
+        "label_total_upgrade_error", "lineEdit_total_upgrade_error"}
+                                              << false;
+    QTest::newRow("firmware button shown") << QStringList {"pushButton_getFile"} << true;
     QTest::newRow("default profile buttons hidden")
-        << QStringList{"pushButton_save_default_Pconfig", "pushButton_load_default_Pconfig"}
+        << QStringList {"pushButton_save_default_Pconfig", "pushButton_load_default_Pconfig"}
         << false;
     QTest::newRow("follow-on options hidden")
-        << QStringList{"label_follow_on"} + numbered("comboBox_rpt_option_%1", 1, 6) << false;
-    QTest::newRow("XML and GSM on/off groups hidden")
-        << QStringList{"label_XML_function", "label_XML_user", "lineEdit_XML_user",
-                       "label_XML_password", "lineEdit_XML_password", "pushButton_XML_function",
-                       "label_gsm_on_off_function", "comboBox_gsm_on_off_function",
-                       "pushButton_gsm_on_off_function", "label_gsm_on_off_function2",
-                       "comboBox_gsm_on_off_function2", "pushButton_gsm_on_off_function2"}
-        << false;
-    QTest::newRow("RF-GPS group hidden")
-        << QStringList{"line_rf_gps", "label_rf_gps_ignore", "comboBox_rf_gps_ignore",
-                       "label_rf_gps_action", "comboBox_rf_gps_action", "pushButtonSet_rf_gps"}
-        << false;
+        << QStringList {"label_follow_on"} + numbered("comboBox_rpt_option_%1", 1, 6) << false;
+    QTest::newRow("XML and GSM on/off groups hidden") << QStringList {"label_XML_function",
+        "label_XML_user", "lineEdit_XML_user", "label_XML_password", "lineEdit_XML_password",
+        "pushButton_XML_function", "label_gsm_on_off_function", "comboBox_gsm_on_off_function",
+        "pushButton_gsm_on_off_function", "label_gsm_on_off_function2",
+        "comboBox_gsm_on_off_function2", "pushButton_gsm_on_off_function2"}
+                                                      << false;
+    QTest::newRow("RF-GPS group hidden") << QStringList {"line_rf_gps", "label_rf_gps_ignore",
+        "comboBox_rf_gps_ignore", "label_rf_gps_action", "comboBox_rf_gps_action",
+        "pushButtonSet_rf_gps"} << false;
     // The panel-type handler hides AGPS, a later step shows it again.
-    QTest::newRow("AGPS shown") << QStringList{"label_agps", "comboBox_geotr_agps"} << true;
-    QTest::newRow("geo-alert group shown")
-        << QStringList{"label_Geo_Alert", "label_gegps_period", "comboBox_ge_gps_period",
-                       "label_gegps_interval", "comboBox_ge_gps_interval",
-                       "pushButtonSet_ge_gps", "line_callerID", "line_gsm_on_off_function2"}
-        << true;
+    QTest::newRow("AGPS shown") << QStringList {"label_agps", "comboBox_geotr_agps"} << true;
+    QTest::newRow("geo-alert group shown") << QStringList {"label_Geo_Alert", "label_gegps_period",
+        "comboBox_ge_gps_period", "label_gegps_interval", "comboBox_ge_gps_interval",
+        "pushButtonSet_ge_gps", "line_callerID", "line_gsm_on_off_function2"}
+                                           << true;
     QTest::newRow("single voice prompt shown")
-        << QStringList{"label_voice_prompt", "comboBox_voice_prompt"} << true;
+        << QStringList {"label_voice_prompt", "comboBox_voice_prompt"} << true;
     QTest::newRow("voice prompt types hidden")
-        << QStringList{"label_voice_prompt_ZO"} + numbered("checkBox_voicePrompt_%1", 1, 4)
+        << QStringList {"label_voice_prompt_ZO"} + numbered("checkBox_voicePrompt_%1", 1, 4)
         << false;
-    QTest::newRow("model-specific settings hidden")
-        << QStringList{"label_GPS_tracker_report", "comboBox_GPS_tracker_report",
-                       "label_reportPriority", "comboBox_reportPriority",
-                       "label_continuous_GPS_positioning", "comboBox_continuous_GPS_positioning",
-                       "label_gsm_shutdown", "comboBox_gsm_shutdown", "label_cell_locate",
-                       "comboBox_geotr_celllocate", "label_two_way_volume_level",
-                       "comboBox_two_way_volume_level", "label_supervision_timer",
-                       "comboBox_supervision_timer", "label_rd_sleep_mode",
-                       "comboBox_rd_sleep_mode", "label_language", "comboBox_language",
-                       "label_fall_detection", "comboBox_fall_detection",
-                       "label_mobile_fall_sensor_sensitivity",
-                       "comboBox_mobile_fall_sensor_sensitivity"}
-        << false;
-    QTest::newRow("forbidden zone hidden")
-        << QStringList{"line_forbidden", "label_forbidden_zone", "comboBox_forbidden_zone",
-                       "pushButtonSet_forbidden_zone"}
-        << false;
-    QTest::newRow("debug shown")
-        << QStringList{"comboBox_debug", "pushButton_debug"} << true;
-    QTest::newRow("OMADM hidden")
-        << QStringList{"pushButton_OMADM_start", "pushButton_OMADM_end"} << false;
+    QTest::newRow("model-specific settings hidden") << QStringList {"label_GPS_tracker_report",
+        "comboBox_GPS_tracker_report", "label_reportPriority", "comboBox_reportPriority",
+        "label_continuous_GPS_positioning", "comboBox_continuous_GPS_positioning",
+        "label_gsm_shutdown", "comboBox_gsm_shutdown", "label_cell_locate",
+        "comboBox_geotr_celllocate", "label_two_way_volume_level", "comboBox_two_way_volume_level",
+        "label_supervision_timer", "comboBox_supervision_timer", "label_rd_sleep_mode",
+        "comboBox_rd_sleep_mode", "label_language", "comboBox_language", "label_fall_detection",
+        "comboBox_fall_detection", "label_mobile_fall_sensor_sensitivity",
+        "comboBox_mobile_fall_sensor_sensitivity"} << false;
+    QTest::newRow("forbidden zone hidden") << QStringList {"line_forbidden", "label_forbidden_zone",
+        "comboBox_forbidden_zone", "pushButtonSet_forbidden_zone"}
+                                           << false;
+    QTest::newRow("debug shown") << QStringList {"comboBox_debug", "pushButton_debug"} << true;
+    QTest::newRow("OMADM hidden") << QStringList {"pushButton_OMADM_start", "pushButton_OMADM_end"}
+                                  << false;
 }
 
 void WindowTest::visibilityAtStart()
@@ -290,7 +283,7 @@ void WindowTest::aboutBox()
     QCOMPARE(about.kind, Notice::Information);
     QCOMPARE(about.title, QStringLiteral("About"));
     QCOMPARE(about.text,
-             QStringLiteral("<h3> Velomi PC Tool</h3>Velomi Tool(T9_W5, T47, T41, T68) V0.38"));
+        QStringLiteral("<h3> Velomi PC Tool</h3>Velomi Tool(T9_W5, T47, T41, T68) V0.38"));
 }
 
 void WindowTest::emptyStoreGivesTheDefaults()
