@@ -16,6 +16,14 @@ struct Model
     bool language;   // T47 with _XA: the Settings frame carries LANG
     QString fence1;  // the other models write fence 1: "circle" or "polygon"
     QStringList simArgs = {};
+
+    // Variants whose Settings frame differs: "ZO" sends the four voice-prompt
+    // boxes as a bit mask, "_ZM" and "_NBQ" add continuous GPS.
+    bool voiceBoxes() const { return version.contains(QLatin1String("ZO")); }
+    bool continuousGps() const
+    {
+        return version.contains(QLatin1String("_ZM")) || version.contains(QLatin1String("_NBQ"));
+    }
 };
 
 } // namespace
@@ -52,9 +60,15 @@ QStringList writtenWidgets(const Model &m)
           << "comboBox_ansin_onoff" << "comboBox_AIC_checkAccessCode"
           << "comboBox_two_sensor_cut_off" << "comboBox_cbti_duration" << "comboBox_cbti_twoway"
           << "comboBox_CB_checkAccessCode" << "comboBox_speaker_volume_level"
-          << "comboBox_mobile_silent" << "comboBox_voice_prompt" << "comboBox_fall_detection"
+          << "comboBox_mobile_silent" << "comboBox_fall_detection"
           << "comboBox_fall_sensor_sensitivity" << "comboBox_mobile_fall_sensor_sensitivity"
           << "comboBox_geotr_agps" << "comboBox_geotr_celllocate" << "comboBox_geotr_trackerperiod";
+    if (m.voiceBoxes())
+        names << numbered(QStringLiteral("checkBox_voicePrompt_%1"), 1, 4);
+    else
+        names << "comboBox_voice_prompt";
+    if (m.continuousGps())
+        names << "comboBox_continuous_GPS_positioning";
     if (m.sleepShown)
         names << "comboBox_rd_sleep_mode";
     if (m.language)
@@ -114,6 +128,9 @@ FormValues changedValues(const Model &m, int reportTypeCount)
     };
     for (const auto &s : selectors)
         v.setIndex(QLatin1String(s.first), s.second);
+    v.setIndex("comboBox_continuous_GPS_positioning", 7); // 24 hours
+    for (int box = 1; box <= 4; ++box) // the factory value is 1: box 1 alone
+        v.setChecked(QStringLiteral("checkBox_voicePrompt_%1").arg(box), box != 1);
     if (m.fence1 == QLatin1String("circle")) {
         v.setIndex("comboBox_geo_type_1_0", 1);
         v.setChecked("checkBox_geo_fence_1_1", false);
@@ -145,6 +162,10 @@ QMap<QString, QString> expectedSettings(const Model &m)
     };
     if (m.t47Family)
         cfg.insert("RPACK", "1");
+    if (m.voiceBoxes())
+        cfg.insert("VOIEN", "14");
+    if (m.continuousGps())
+        cfg.insert("CGPS", "1440");
     if (m.sleepShown)
         cfg.insert("SLEEP", "1");
     if (m.language)
@@ -178,6 +199,7 @@ void WriteAllTest::roundTrip_data()
     QTest::newRow("T9_W5") << Model{"T9_W5_V1.0", true, false, false, ""};
     QTest::newRow("T47_PV") << Model{"T47_PV_V1.05", true, true, false, ""};
     QTest::newRow("T47_XA") << Model{"T47_XA_V1.05", true, true, true, ""};
+    QTest::newRow("T47_ZO_ZM") << Model{"T47_ZO_ZM_V1.05", true, true, false, ""};
     QTest::newRow("T68 echoed, in pieces")
         << Model{"T68_V1.0", false, true, false, "circle", {"--echo", "--chunks", "--seed", "3"}};
 }
@@ -185,8 +207,14 @@ void WriteAllTest::roundTrip_data()
 void WriteAllTest::roundTrip()
 {
     QFETCH(Model, model);
+    // Fence 1 starts deleted (both "Disable" boxes checked on the page), so
+    // every fence widget Write All sends changes too.
+    const QJsonObject deleted{{"shape", "deleted"}, {"enabled", false}, {"radius", ""},
+                              {"points", QJsonArray()}};
+    const QJsonObject state{{"GEOFE", QJsonArray{deleted}}};
     WindowUnderTest t;
-    QVERIFY2(t.start(QStringList{"--version", model.version} + model.simArgs), qPrintable(t.sim.errorString()));
+    QVERIFY2(t.startWithState(state, QStringList{"--version", model.version} + model.simArgs),
+             qPrintable(t.sim.errorString()));
     QVERIFY2(t.openAndRead(), qPrintable(t.recorder.texts().join(" | ")));
 
     // The fresh window below starts from the Default profile: make that the
@@ -200,8 +228,7 @@ void WriteAllTest::roundTrip()
     const FormValues shown = t.pages();
     for (const QString &name : written) {
         QVERIFY2(shown.value(name) == changes.value(name), qPrintable(name));
-        // Radio buttons change as a group; the factory fence is an enabled circle already.
-        if (!name.startsWith(QLatin1String("radioButton_")) && !name.contains(QLatin1String("geo_")))
+        if (!name.startsWith(QLatin1String("radioButton_"))) // they change as a group
             QVERIFY2(shown.value(name) != before.value(name), qPrintable(name + " did not change"));
     }
 
