@@ -1,0 +1,82 @@
+// Profiles with a device: what was saved comes back on the pages, and Write All
+// then puts it on the device.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "e2efixture.h"
+#include "saveprofileasdialog.h"
+#include "writeallvalues.h"
+
+using namespace WriteAllValues;
+
+namespace {
+
+// What a technician does: pick the entry in the selector's list.
+void choose(QComboBox *combo, const QString &text)
+{
+    const int i = combo->findText(text);
+    QVERIFY2(i >= 0, qPrintable(text));
+    combo->setCurrentIndex(i);
+    emit combo->activated(i);
+}
+
+QStringList entries(const QComboBox *combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class ProfilesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void savedProfileComesBackAndIsWritten();
+};
+
+void ProfilesTest::savedProfileComesBackAndIsWritten()
+{
+    const Model t47{"T47_V1.05", true, true, false, ""};
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    QCOMPARE(entries(w.comboBox_profile), QStringList({"Current Setting", "Default"}));
+    const FormValues device = t.pages();
+
+    w.applyValues(changedValues(t47, w.comboBox_rpt_type_1->count()));
+    const FormValues site = t.pages();
+    w.saveProfileAsDialog()->findChild<QLineEdit *>("lineEdit_newProfileName")->setText("site1");
+    w.saveProfileAsDialog()->findChild<QPushButton *>("pushButton_ok")->click();
+    QVERIFY(QFileInfo::exists(t.dir.filePath("Profile/Velomi_site1.txt")));
+    QCOMPARE(entries(w.comboBox_profile), QStringList({"Default", "site1"}));
+    QCOMPARE(w.comboBox_profile->currentText(), QStringLiteral("site1"));
+
+    // A new read shows the device again, with "Current Setting" on top.
+    QVERIFY(t.read());
+    QCOMPARE(entries(w.comboBox_profile), QStringList({"Current Setting", "Default", "site1"}));
+    QCOMPARE(w.comboBox_profile->currentText(), QStringLiteral("Current Setting"));
+    const QStringList notRead = differences(writtenWidgets(t47), device, t.pages());
+    QVERIFY2(notRead.isEmpty(), qPrintable(notRead.join("\n")));
+
+    choose(w.comboBox_profile, "site1");
+    QCOMPARE(entries(w.comboBox_profile), QStringList({"Default", "site1"}));
+    QVERIFY(w.pushButton_saveProfile->isEnabled());
+    const QStringList notBack = differences(site.names(), site, t.pages());
+    QVERIFY2(notBack.isEmpty(), qPrintable(notBack.join("\n")));
+
+    t.recorder.shown.clear();
+    QVERIFY2(t.writeAll(), qPrintable(t.recorder.texts().join(" | ")));
+    QCOMPARE(t.sim.snapshot().value("KEYWD").toString(), site.text("lineEdit_keywd"));
+    QVERIFY(t.newWindow());
+    QVERIFY(t.openAndRead());
+    const QStringList lost = differences(writtenWidgets(t47), site, t.pages());
+    QVERIFY2(lost.isEmpty(), qPrintable(lost.join("\n")));
+}
+
+QTEST_MAIN(ProfilesTest)
+#include "tst_profiles.moc"
