@@ -30,7 +30,10 @@ QString field(const QStringList &fields, int i)
 
 bool isComplete(const QString &received, const QString &prefix)
 {
-    return received.contains(prefix) && received.contains(Terminator);
+    // The terminator must be this answer's: the tail of an earlier answer
+    // arriving late ("...<OK> FSST;\r\n") completes nothing that follows it.
+    const int at = int(received.indexOf(prefix));
+    return at >= 0 && received.indexOf(Terminator, at) >= 0;
 }
 
 } // namespace Answer

@@ -17,6 +17,6 @@ QString body(const QString &received, const QString &keyword);
 QStringList fields(const QString &received, const QString &keyword);
 // Field i, "" when missing.
 QString field(const QStringList &fields, int i);
-// The answer holds `prefix` and the terminator.
+// The answer holds `prefix` and, after its start, the terminator.
 bool isComplete(const QString &received, const QString &prefix);
 } // namespace Answer

@@ -35,6 +35,7 @@ class TestAssembler : public QObject
 private slots:
     void answerSplitAnywhereIsDispatchedWhole();
     void answerIsIncompleteUntilTerminatorArrives();
+    void lateTailOfEarlierAnswerCompletesNothing();
     void echoLineIsDropped_data();
     void echoLineIsDropped();
     void echoWithoutLineEndWaits();
@@ -62,6 +63,21 @@ void TestAssembler::answerIsIncompleteUntilTerminatorArrives()
         assembler.append(answer.mid(cut));
         QVERIFY(Answer::isComplete(assembler.text(), "<OK> VER?"));
     }
+}
+
+// A write acknowledged piece by piece may still be arriving when the next
+// query goes out; its ";\r\n" must not make the next answer look complete.
+void TestAssembler::lateTailOfEarlierAnswerCompletesNothing()
+{
+    const QString late = QStringLiteral("SPKVL;<OK> FSST;\r\n");
+    const QString answer = QStringLiteral("<OK> VER?:T47_ZO_V1.0;\r\n");
+    for (int cut = 0; cut < answer.size(); ++cut)
+        QVERIFY2(!Answer::isComplete(late + answer.left(cut), "<OK> VER?"),
+                 qPrintable(answer.left(cut)));
+    QVERIFY(Answer::isComplete(late + answer, "<OK> VER?"));
+    QCOMPARE(Answer::body(late + answer, "VER?"), QStringLiteral(":T47_ZO_V1.0"));
+    // An acknowledgement's own ";" begins its terminator.
+    QVERIFY(Answer::isComplete("<OK> RPT;\r\n", "<OK> RPT;"));
 }
 
 void TestAssembler::echoLineIsDropped_data()
