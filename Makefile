@@ -37,5 +37,13 @@ test: test-plain test-asan
 bench: build
 	./scripts/bench.sh $(BUILD)
 
+# make fuzz   build the fuzz targets with clang and run each for FUZZ_SECONDS
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
