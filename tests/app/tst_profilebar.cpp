@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(window->lineEdit_keywd->text(), QStringLiteral("FILE"));
         window->lineEdit_keywd->setText("SAVED");
         window->pushButton_saveProfile->click();
-        QCOMPARE(recorder.texts(), QStringList{"Save file success!"});
+        QCOMPARE(recorder.texts(), QStringList {"Save file success!"});
         QFile file(profileDir() + "/Velomi_site.txt");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().split('\n').contains("lineEdit_keywd:SAVED\r"));

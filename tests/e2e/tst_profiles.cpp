@@ -40,7 +40,7 @@ private slots:
 
 void ProfilesTest::savedProfileComesBackAndIsWritten()
 {
-    const Model t47{"T47_V1.05", true, true, false, ""};
+    const Model t47 {"T47_V1.05", true, true, false, ""};
     WindowUnderTest t;
     QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
     QVERIFY(t.openAndRead());

@@ -14,9 +14,18 @@ namespace {
 QMap<QString, QString> expectedSettings(const Model &m)
 {
     QMap<QString, QString> cfg = {
-        {"BTNEV", "120"},  {"GUDT", "30,5"},    {"TESTC", "43200,720,14400"}, {"SNDCR", "0,0"},
-        {"ANSIN", "2,1"},  {"CUTV", "0"},       {"CBTI", "120,60,1"},         {"SPKVL", "5"},
-        {"SILENT", "1"},   {"VOIEN", "0"},      {"FALDE", "0"},               {"FSST", "1,5"},
+        {"BTNEV", "120"},
+        {"GUDT", "30,5"},
+        {"TESTC", "43200,720,14400"},
+        {"SNDCR", "0,0"},
+        {"ANSIN", "2,1"},
+        {"CUTV", "0"},
+        {"CBTI", "120,60,1"},
+        {"SPKVL", "5"},
+        {"SILENT", "1"},
+        {"VOIEN", "0"},
+        {"FALDE", "0"},
+        {"FSST", "1,5"},
         {"GEOTR", "0,1,60"},
     };
     if (m.t47Family)
@@ -47,15 +56,15 @@ private slots:
 void WriteAllTest::roundTrip_data()
 {
     QTest::addColumn<Model>("model");
-    QTest::newRow("T47") << Model{"T47_V1.05", true, true, false, ""};
-    QTest::newRow("T68") << Model{"T68_V1.0", false, true, false, "circle"};
-    QTest::newRow("T41_KAL") << Model{"T41_KAL_V1.0", false, true, false, "polygon"};
-    QTest::newRow("T9_W5") << Model{"T9_W5_V1.0", true, false, false, ""};
-    QTest::newRow("T47_PV") << Model{"T47_PV_V1.05", true, true, false, ""};
-    QTest::newRow("T47_XA") << Model{"T47_XA_V1.05", true, true, true, ""};
-    QTest::newRow("T47_ZO_ZM") << Model{"T47_ZO_ZM_V1.05", true, true, false, ""};
+    QTest::newRow("T47") << Model {"T47_V1.05", true, true, false, ""};
+    QTest::newRow("T68") << Model {"T68_V1.0", false, true, false, "circle"};
+    QTest::newRow("T41_KAL") << Model {"T41_KAL_V1.0", false, true, false, "polygon"};
+    QTest::newRow("T9_W5") << Model {"T9_W5_V1.0", true, false, false, ""};
+    QTest::newRow("T47_PV") << Model {"T47_PV_V1.05", true, true, false, ""};
+    QTest::newRow("T47_XA") << Model {"T47_XA_V1.05", true, true, true, ""};
+    QTest::newRow("T47_ZO_ZM") << Model {"T47_ZO_ZM_V1.05", true, true, false, ""};
     QTest::newRow("T68 echoed, in pieces")
-        << Model{"T68_V1.0", false, true, false, "circle", {"--echo", "--chunks", "--seed", "3"}};
+        << Model {"T68_V1.0", false, true, false, "circle", {"--echo", "--chunks", "--seed", "3"}};
 }
 
 void WriteAllTest::roundTrip()
@@ -63,12 +72,12 @@ void WriteAllTest::roundTrip()
     QFETCH(Model, model);
     // Fence 1 starts deleted (both "Disable" boxes checked on the page), so
     // every fence widget Write All sends changes too.
-    const QJsonObject deleted{{"shape", "deleted"}, {"enabled", false}, {"radius", ""},
-                              {"points", QJsonArray()}};
-    const QJsonObject state{{"GEOFE", QJsonArray{deleted}}};
+    const QJsonObject deleted {
+        {"shape", "deleted"}, {"enabled", false}, {"radius", ""}, {"points", QJsonArray()}};
+    const QJsonObject state {{"GEOFE", QJsonArray {deleted}}};
     WindowUnderTest t;
-    QVERIFY2(t.startWithState(state, QStringList{"--version", model.version} + model.simArgs),
-             qPrintable(t.sim.errorString()));
+    QVERIFY2(t.startWithState(state, QStringList {"--version", model.version} + model.simArgs),
+        qPrintable(t.sim.errorString()));
     QVERIFY2(t.openAndRead(), qPrintable(t.recorder.texts().join(" | ")));
 
     // The fresh window below starts from the Default profile: make that the
@@ -89,19 +98,19 @@ void WriteAllTest::roundTrip()
     t.recorder.shown.clear();
     QVERIFY2(t.writeAll(), qPrintable(t.recorder.texts().join(" | ")));
     QCOMPARE(t.recorder.texts(),
-             QStringList({"Write all config. ZAROrazram, APN, Report, Geo-fence and Settings tabs. "
-                          "Are you sure?",
-                          "Write all configuration success!"}));
+        QStringList({"Write all config. ZAROrazram, APN, Report, Geo-fence and Settings tabs. "
+                     "Are you sure?",
+            "Write all configuration success!"}));
 
     // The device holds what the pages showed.
     const QJsonObject device = t.sim.snapshot();
     QCOMPARE(device.value("KEYWD").toString(), shown.text("lineEdit_keywd"));
     QCOMPARE(device.value("ACCES").toString(), shown.text("lineEdit_access"));
     QCOMPARE(device.value("APN").toArray(),
-             QJsonArray({shown.text("lineEdit_apn_internet"), shown.text("lineEdit_apn_user"),
-                         shown.text("lineEdit_apn_passwd")}));
+        QJsonArray({shown.text("lineEdit_apn_internet"), shown.text("lineEdit_apn_user"),
+            shown.text("lineEdit_apn_passwd")}));
     QCOMPARE(device.value("CAL").toArray(),
-             QJsonArray({shown.text("lineEdit_call_id1"), shown.text("lineEdit_call_id2")}));
+        QJsonArray({shown.text("lineEdit_call_id1"), shown.text("lineEdit_call_id2")}));
     if (model.t47Family)
         QCOMPARE(device.value("XML").toArray(), QJsonArray({"xmluser", "xml pass"}));
     const QJsonArray reports = device.value("RPT").toArray();
@@ -121,13 +130,13 @@ void WriteAllTest::roundTrip()
     const QMap<QString, QString> settings = expectedSettings(model);
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
         QVERIFY2(cfg.value(it.key()).toString() == it.value(),
-                 qPrintable(it.key() + " = " + cfg.value(it.key()).toString()));
+            qPrintable(it.key() + " = " + cfg.value(it.key()).toString()));
     const QJsonObject fence = device.value("GEOFE").toArray().at(0).toObject();
     if (model.fence1 == QLatin1String("circle")) {
         QCOMPARE(fence.value("shape").toString(), QStringLiteral("circle"));
         QCOMPARE(fence.value("radius").toString(), QStringLiteral("10000"));
         QCOMPARE(fence.value("points").toArray(),
-                 QJsonArray({QJsonArray({"-33.868820", "151.209296"})}));
+            QJsonArray({QJsonArray({"-33.868820", "151.209296"})}));
     } else if (model.fence1 == QLatin1String("polygon")) {
         QCOMPARE(fence.value("shape").toString(), QStringLiteral("polygon"));
         QCOMPARE(fence.value("enabled").toBool(), true);
@@ -149,7 +158,7 @@ void WriteAllTest::closedPortOnlySaysSo()
     const QJsonObject before = t.sim.snapshot();
     t.recorder.shown.clear();
     t.window->pushButton_writeAll->click();
-    QCOMPARE(t.recorder.texts(), QStringList{"Serial Port is not open! \"Write All\""});
+    QCOMPARE(t.recorder.texts(), QStringList {"Serial Port is not open! \"Write All\""});
     QCOMPARE(t.window->session()->lastCommandFrame(), QByteArray());
     QCOMPARE(t.sim.snapshot(), before);
 }
