@@ -224,12 +224,14 @@ void SettingsTest::writtenSettingsComeBackOnTheNextRead()
 }
 
 // The _ZO variant shows four voice-prompt boxes; VOIEN is their bit mask.
+// On a slow line the Settings acknowledgement is still arriving when the
+// read that follows it starts; the read must not take its end for its own.
 void SettingsTest::voicePromptBoxesOfTheZoVariant()
 {
     WindowUnderTest t;
     QJsonObject settings = deviceSettings();
     settings["VOIEN"] = "5";
-    QVERIFY2(t.startWithState({{"VER", "T47_ZO_V1.0"}, {"CFG", settings}}),
+    QVERIFY2(t.startWithState({{"VER", "T47_ZO_V1.0"}, {"CFG", settings}}, {"--baud", "9600"}),
         qPrintable(t.sim.errorString()));
     QVERIFY(t.openAndRead());
     Velomi &w = *t.window;
@@ -237,23 +239,27 @@ void SettingsTest::voicePromptBoxesOfTheZoVariant()
     QVERIFY(!w.checkBox_voicePrompt_1->isHidden());
     const QList<QCheckBox *> boxes = {w.checkBox_voicePrompt_1, w.checkBox_voicePrompt_2,
         w.checkBox_voicePrompt_3, w.checkBox_voicePrompt_4};
-    QCOMPARE(boxes[0]->isChecked(), true);
-    QCOMPARE(boxes[1]->isChecked(), false);
-    QCOMPARE(boxes[2]->isChecked(), true);
-    QCOMPARE(boxes[3]->isChecked(), false);
+    const auto checked = [&] {
+        QList<bool> states;
+        for (const QCheckBox *box : boxes)
+            states << box->isChecked();
+        return states;
+    };
+    QCOMPARE(checked(), (QList<bool> {true, false, true, false}));
 
     for (QCheckBox *box : boxes)
         box->setChecked(!box->isChecked());
     w.pushButtonSet->click();
     QVERIFY(t.waitFor(QStringLiteral("Write command success!  ")));
+    for (QCheckBox *box : boxes)
+        box->setChecked(false); // the read must fill them
+    QVERIFY(t.read());
     QCOMPARE(
         t.sim.snapshot().value("CFG").toObject().value("VOIEN").toString(), QStringLiteral("10"));
-
-    QVERIFY(t.newWindow());
-    QVERIFY(t.openAndRead());
-    QCOMPARE(t.window->checkBox_voicePrompt_2->isChecked(), true);
-    QCOMPARE(t.window->checkBox_voicePrompt_4->isChecked(), true);
-    QCOMPARE(t.window->checkBox_voicePrompt_1->isChecked(), false);
+    QVERIFY2(
+        w.windowTitle().endsWith(QStringLiteral(" :T47_ZO_V1.0")), qPrintable(w.windowTitle()));
+    QVERIFY(!w.checkBox_voicePrompt_1->isHidden());
+    QCOMPARE(checked(), (QList<bool> {false, true, false, true}));
 }
 
 QTEST_MAIN(SettingsTest)
