@@ -10,6 +10,7 @@ namespace
 
 const QString Checked = QStringLiteral("Checked");
 const QString Unchecked = QStringLiteral("Unchecked");
+const QString ReportDestinationPrefix = QStringLiteral("lineEdit_rpt_to_");
 constexpr WidgetKind KindOrder[] = {WidgetKind::LineEdit, WidgetKind::CheckBox,
                                     WidgetKind::ComboBox, WidgetKind::RadioButton};
 
@@ -59,9 +60,9 @@ FormValues read(const QByteArray &bytes, const QList<WidgetRef> &widgets)
         const QString line = firstLine.value(widget.name);
         switch (widget.kind) {
         case WidgetKind::LineEdit:
-            // All text after the key's ":": a password or an address may hold
-            // colons, and a cut value would later be written to the device.
-            values.setText(widget.name, line.section(QLatin1Char(':'), 1));
+            values.setText(widget.name, widget.name.startsWith(ReportDestinationPrefix)
+                                            ? line.section(QLatin1Char(':'), 1)
+                                            : line.section(QLatin1Char(':'), 1, 1));
             break;
         case WidgetKind::ComboBox:
             values.setIndex(widget.name, line.section(QLatin1Char(':'), 1, 1).toInt());

@@ -16,11 +16,12 @@ namespace ProfileFormat
 QByteArray write(const QList<WidgetRef> &widgets, const FormValues &values);
 
 // Values for every widget of `widgets`, taken from the first line whose key
-// matches its name. Line edits keep all text after the first ":" (an address
-// may carry a port, a password a colon). A check box or radio button is
-// checked unless its value is "Unchecked", so a missing line checks it, as
-// files from other installations rely on. A combo value that is not a
-// number, or a missing line, gives index 0.
+// matches its name. Report destinations ("lineEdit_rpt_to_*") keep all text
+// after the first ":" (an address may carry a port); other line edits stop
+// at the second ":". A check box or radio button is checked unless its value
+// is "Unchecked", so a missing line checks it, as files from other
+// installations rely on. A combo value that is not a number, or a missing
+// line, gives index 0.
 FormValues read(const QByteArray &bytes, const QList<WidgetRef> &widgets);
 
 } // namespace ProfileFormat

@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QVariant>("value");
-        QTest::newRow("any line edit keeps its colons")
-            << "lineEdit_keyword" << QByteArray("lineEdit_keyword:ab:cd\r\n") << QVariant("ab:cd");
+        QTest::newRow("other line edit stops at a colon")
+            << "lineEdit_keyword" << QByteArray("lineEdit_keyword:ab:cd\r\n") << QVariant("ab");
         QTest::newRow("first line wins, zero byte ends the text")
             << "lineEdit_keyword"
             << QByteArray("\r\nlineEdit_keyword:ab") + '\0' + "\r\nlineEdit_keyword:cd\r\n"
