@@ -105,6 +105,10 @@ void SensorsTest::addedAndDeletedSensorsChangeTheDeviceAndTheTable()
     QTRY_VERIFY2_WITH_TIMEOUT(
         (mismatch = tableMismatch(table, sensors)).isEmpty(), qPrintable(mismatch), 15000);
     QCOMPARE(rowOfZone(table, "3"), -1);
+    // The new list has no row chosen: a second press deletes nothing.
+    w.pushButtonSet_dev_delet->click();
+    QVERIFY(t.saw(QStringLiteral("Select delete device!")));
+    QCOMPARE(t.sim.snapshot().value("DEV").toArray(), sensors);
 
     // A short ID is padded; the device puts it into the zone just freed.
     addThroughDialog(w, "1a2b");
@@ -113,7 +117,7 @@ void SensorsTest::addedAndDeletedSensorsChangeTheDeviceAndTheTable()
     QCOMPARE(sensors.at(2).toArray(), (QJsonArray {3, 6, "00001a2b"}));
     QTRY_VERIFY2_WITH_TIMEOUT(
         (mismatch = tableMismatch(table, sensors)).isEmpty(), qPrintable(mismatch), 15000);
-    QVERIFY2(t.recorder.shown.size() == 4, qPrintable(t.recorder.texts().join(" | ")));
+    QVERIFY2(t.recorder.shown.size() == 5, qPrintable(t.recorder.texts().join(" | ")));
 }
 
 // Nothing chosen, a bad ID or a full device: the list stays as it is.
