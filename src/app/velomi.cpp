@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidgetItem>
+#include <QTextDocument>
 
 #include "addsensordialog.h"
 #include "formbinder.h"
@@ -27,6 +28,10 @@ namespace {
 // The log pane keeps this many paragraphs; older ones scroll away so a long
 // session or a chattering device cannot grow memory without limit.
 constexpr int LogPaneMaxParagraphs = 5000;
+// They go in batches: dropping the oldest paragraph on every append (the
+// document's maximum block count) lays the whole pane out again each time,
+// which made a firmware upgrade spend seconds in the log.
+constexpr int LogPaneTrimBatch = 500;
 
 const QStringList XmlGroup = {"label_XML_function", "label_XML_user", "lineEdit_XML_user",
                               "label_XML_password", "lineEdit_XML_password",
@@ -66,7 +71,6 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     setWindowTitle(ToolTitle);
     menuHelp->setTitle(tr("&Help"));
     actionAbout->setIcon(QIcon(QStringLiteral(":/images/help.png")));
-    textEditReceive->document()->setMaximumBlockCount(LogPaneMaxParagraphs);
     // A new installation gets its Profile folder and default profile from
     // the form's own start values instead of two warnings.
     ensureDefaultProfile();
@@ -290,6 +294,13 @@ void Velomi::appendLog(const QString &text)
         shown.chop(1);
     textEditReceive->moveCursor(QTextCursor::End);
     textEditReceive->append(shown);
+    QTextDocument *log = textEditReceive->document();
+    if (log->blockCount() > LogPaneMaxParagraphs) {
+        QTextCursor oldest(log);
+        oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
+                            log->blockCount() - LogPaneMaxParagraphs + LogPaneTrimBatch);
+        oldest.removeSelectedText();
+    }
     textEditReceive->horizontalScrollBar()->setValue(0); // a long answer must not hide the others' start
 }
 
