@@ -49,6 +49,9 @@ void ProfilesTest::savedProfileComesBackAndIsWritten()
     const FormValues device = t.pages();
 
     w.applyValues(changedValues(t47, w.comboBox_rpt_type_1->count()));
+    // Profile files keep a colon only in report destinations (the file format
+    // other installations share); elsewhere the text after it is not stored.
+    w.lineEdit_apn_passwd->setText(QStringLiteral("p\u00e4\u00a7s w\u00f6rd"));
     const FormValues site = t.pages();
     w.saveProfileAsDialog()->findChild<QLineEdit *>("lineEdit_newProfileName")->setText("site1");
     w.saveProfileAsDialog()->findChild<QPushButton *>("pushButton_ok")->click();
