@@ -28,6 +28,7 @@ private slots:
     void visibilityAtStart();
     void geoFenceEditorsAtStart();
     void aboutBox();
+    void logPaneKeepsTheNewestParagraphs();
 
     void emptyStoreGivesTheDefaults();
     void placeIsRestoredAndKept();
@@ -284,6 +285,19 @@ void WindowTest::aboutBox()
     QCOMPARE(about.title, QStringLiteral("About"));
     QCOMPARE(about.text,
         QStringLiteral("<h3> Velomi PC Tool</h3>Velomi Tool(T9_W5, T47, T41, T68) V0.38"));
+}
+
+void WindowTest::logPaneKeepsTheNewestParagraphs()
+{
+    const auto w = newWindow();
+    constexpr int Lines = 12000;
+    for (int i = 0; i < Lines; ++i)
+        emit w->session()->logLine(QStringLiteral("line %1\r\n").arg(i));
+    const QStringList kept = w->textEditReceive->toPlainText().split(QLatin1Char('\n'));
+    QVERIFY2(kept.size() <= 5000 && kept.size() >= 4000, qPrintable(QString::number(kept.size())));
+    // The newest ones, in order, none lost in between.
+    for (int i = 0; i < kept.size(); ++i)
+        QCOMPARE(kept.at(i), QStringLiteral("line %1").arg(Lines - kept.size() + i));
 }
 
 void WindowTest::emptyStoreGivesTheDefaults()
