@@ -187,6 +187,7 @@ private:
     void rebuildProfileList(bool withCurrentSetting);
     void loadProfileFile(const QString &name, bool isDefault);
     bool writeProfile(const QString &name, QString *error = nullptr);
+    void warnAboutColons();
     void onProfileSelected(const QString &text);
     void ensureDefaultProfile();
 

@@ -1,4 +1,5 @@
 // The profile bar: selector, Save, Save As, New, Manager, default profile.
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "formbinder.h"
@@ -24,6 +25,25 @@ void Velomi::ensureDefaultProfile()
     // When that fails the start-up warnings about the missing default follow.
 }
 
+// Profile files keep a colon only in report destinations; any other text is
+// cut at its colon when the profile is loaded. Say so rather than lose it
+// unnoticed.
+void Velomi::warnAboutColons()
+{
+    QStringList cut;
+    for (const WidgetRef &ref : FormBinder::valueWidgets(tabWidget_velomi)) {
+        if (ref.kind != WidgetKind::LineEdit || ref.name.startsWith(QLatin1String("lineEdit_rpt_to_")))
+            continue;
+        if (findChild<QLineEdit *>(ref.name)->text().contains(QLatin1Char(':')))
+            cut << ref.name;
+    }
+    if (!cut.isEmpty())
+        Messages::warning(this,
+                          tr("The profile keeps these fields only up to their first \":\":\n%1")
+                              .arg(cut.join(QLatin1Char('\n'))),
+                          ProfileManagerTitle);
+}
+
 bool Velomi::writeProfile(const QString &name, QString *error)
 {
     const QByteArray bytes =
@@ -31,6 +51,8 @@ bool Velomi::writeProfile(const QString &name, QString *error)
     const ProfileStore::Outcome outcome = profileStore_->save(panelType_, name, bytes);
     if (error)
         *error = outcome.error;
+    if (outcome.ok)
+        warnAboutColons();
     return outcome.ok;
 }
 
