@@ -210,7 +210,10 @@ void Session::dispatch()
     }
     Scope scope(*this);
     dispatching_ = true;
-    if (!runStep())
+    // Every answer is one line: an acknowledgement is acted on once its line
+    // is whole, or the tail of a multi-item acknowledgement arriving later
+    // would be taken for a second one.
+    if (!runStep() && assembler_.text().contains(QLatin1String("\r\n")))
         handleAcknowledgement();
     dispatching_ = false;
     if (dispatchAgain_) {

@@ -192,6 +192,22 @@ private slots:
         QCOMPARE(f.noticeTexts(), QStringList{"Write command error!  "});
     }
 
+    void multiItemAcknowledgementInPiecesSucceedsOnce()
+    {
+        // On a slow line the Settings acknowledgement arrives item by item.
+        SessionFixture f;
+        f.link.setResponder({});
+        f.session.writeSettings();
+        for (const char *piece : {"<OK> BTNEV;", "<OK> GUDT;<OK> TESTC;", "<OK> FSST;", "\r\n"}) {
+            f.link.feed(piece);
+            QCoreApplication::processEvents();
+            QTest::qWait(5);
+        }
+        QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }, 300));
+        QTest::qWait(20);
+        QCOMPARE(f.noticeTexts(), QStringList{"Write command success!  "});
+    }
+
     void firmwareRefusedStartStaysIdle()
     {
         SessionFixture f;
