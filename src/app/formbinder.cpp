@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QWidget>
@@ -20,20 +22,43 @@ bool isNamed(const QObject *o)
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
 }
 
-template <typename T> void walk(const QObject *parent, QList<WidgetRef> &out, WidgetKind kind)
+struct Found
 {
-    for (const QObject *child : parent->children()) {
-        if (qobject_cast<const T *>(child) && isNamed(child))
-            out.append({child->objectName(), kind});
+    WidgetRef ref;
+    QWidget *widget;
+};
+
+template <typename T> void walk(const QObject *parent, QList<Found> &out, WidgetKind kind)
+{
+    for (QObject *child : parent->children()) {
+        if (auto *widget = qobject_cast<T *>(child); widget && isNamed(child))
+            out.append({{child->objectName(), kind}, widget});
         walk<T>(child, out, kind);
     }
 }
 
-QWidget *named(QWidget *root, const QString &name)
+QList<Found> findValueWidgets(const QWidget *root)
 {
-    if (root->objectName() == name)
-        return root;
-    return root->findChild<QWidget *>(name);
+    QList<Found> out;
+    walk<QLineEdit>(root, out, WidgetKind::LineEdit);
+    walk<QCheckBox>(root, out, WidgetKind::CheckBox);
+    walk<QComboBox>(root, out, WidgetKind::ComboBox);
+    walk<QRadioButton>(root, out, WidgetKind::RadioButton);
+    return out;
+}
+
+// One walk for all names: looking each name up on its own walks the whole
+// form every time, which made every decoded answer cost milliseconds. A
+// setter's change signal may delete a widget on the way: QPointer notices.
+using WidgetsByName = QHash<QString, QPointer<QWidget>>;
+WidgetsByName widgetsByName(QWidget *root)
+{
+    WidgetsByName byName;
+    byName.insert(root->objectName(), root);
+    for (QWidget *w : root->findChildren<QWidget *>())
+        if (!byName.contains(w->objectName()))
+            byName.insert(w->objectName(), w);
+    return byName;
 }
 
 // An exclusive radio button refuses to be unchecked directly; a profile or
@@ -54,20 +79,15 @@ void setButton(QAbstractButton *button, bool checked)
 QList<WidgetRef> valueWidgets(const QWidget *root)
 {
     QList<WidgetRef> out;
-    walk<QLineEdit>(root, out, WidgetKind::LineEdit);
-    walk<QCheckBox>(root, out, WidgetKind::CheckBox);
-    walk<QComboBox>(root, out, WidgetKind::ComboBox);
-    walk<QRadioButton>(root, out, WidgetKind::RadioButton);
+    for (const Found &found : findValueWidgets(root))
+        out.append(found.ref);
     return out;
 }
 
 FormValues collect(const QWidget *root)
 {
     FormValues values;
-    for (const WidgetRef &ref : valueWidgets(root)) {
-        QWidget *w = root->findChild<QWidget *>(ref.name);
-        if (!w)
-            continue;
+    for (const auto &[ref, w] : findValueWidgets(root)) {
         switch (ref.kind) {
         case WidgetKind::LineEdit:
             values.setText(ref.name, static_cast<QLineEdit *>(w)->text());
@@ -87,8 +107,9 @@ FormValues collect(const QWidget *root)
 QStringList apply(QWidget *root, const FormValues &values)
 {
     QStringList applied;
+    const WidgetsByName byName = widgetsByName(root);
     for (const QString &name : values.names()) {
-        QWidget *w = named(root, name);
+        QWidget *w = byName.value(name);
         if (!w)
             continue;
         if (auto *edit = qobject_cast<QLineEdit *>(w))
@@ -110,15 +131,17 @@ QStringList apply(QWidget *root, const FormValues &values)
 
 void setEnabled(QWidget *root, const WidgetStates &states)
 {
+    const WidgetsByName byName = widgetsByName(root);
     for (auto it = states.cbegin(); it != states.cend(); ++it)
-        if (QWidget *w = named(root, it.key()))
+        if (QWidget *w = byName.value(it.key()))
             w->setEnabled(it.value());
 }
 
 void setVisible(QWidget *root, const WidgetStates &states)
 {
+    const WidgetsByName byName = widgetsByName(root);
     for (auto it = states.cbegin(); it != states.cend(); ++it)
-        if (QWidget *w = named(root, it.key()))
+        if (QWidget *w = byName.value(it.key()))
             w->setVisible(it.value());
 }
 
