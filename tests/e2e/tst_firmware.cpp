@@ -122,8 +122,10 @@ private slots:
     void silentDeviceEndsTheUpgrade();
 
 private:
-    // Opens the port, reads, and hands the image to the Firmware button.
+    // Starts the device, opens the port and reads; then sets the timings
+    // and records every message with the window's state at that moment.
     bool ready(WindowUnderTest &t, const QStringList &simArgs, const Session::Timings &timings);
+    // Hands the image to the Firmware button; checks what it shows at once.
     void upgrade(WindowUnderTest &t, const QByteArray &image);
     void watchNotices(WindowUnderTest &t);
 
@@ -190,12 +192,12 @@ void FirmwareTest::upgradeTakesTheWholeImage_data()
 void FirmwareTest::upgradeTakesTheWholeImage()
 {
     QFETCH(int, size);
+    QList<int> progress; // outlives the window that fills it
     WindowUnderTest t;
     // The device restarts for a second; the countdown (31 x 50 ms) outlasts it.
     QVERIFY2(ready(t, {"--silent-after-reset", "1"}, fastTimings(50)),
         qPrintable(t.sim.errorString() + t.recorder.texts().join(" | ")));
     Velomi &w = *t.window;
-    QList<int> progress;
     connect(w.progressBar, &QProgressBar::valueChanged, &w, [&](int v) { progress << v; });
 
     upgrade(t, imageOf(size));
