@@ -71,6 +71,9 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     setWindowTitle(ToolTitle);
     menuHelp->setTitle(tr("&Help"));
     actionAbout->setIcon(QIcon(QStringLiteral(":/images/help.png")));
+    // A log has nothing to undo; its undo history would keep every line and
+    // every trimmed batch for as long as the window lives.
+    textEditReceive->setUndoRedoEnabled(false);
     // A new installation gets its Profile folder and default profile from
     // the form's own start values instead of two warnings.
     ensureDefaultProfile();
