@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build build-asan run demo test test-plain test-asan bench fuzz clean
+.PHONY: deps build build-asan run demo test test-plain test-asan bench fuzz soak clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -36,6 +36,11 @@ test: test-plain test-asan
 
 bench: build
 	./scripts/bench.sh $(BUILD)
+
+# make soak   a thousand reads against the simulated device, memory measured
+soak: build
+	cmake --build $(BUILD) --target tst_e2e_soak velomi-devsim -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen VELOMI_SOAK_READS=1000 $(BUILD)/tests/tst_e2e_soak
 
 # make fuzz   build the fuzz targets with clang and run each for FUZZ_SECONDS
 FUZZ_BUILD ?= build-fuzz
