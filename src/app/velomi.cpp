@@ -1,5 +1,7 @@
 #include "velomi.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -9,6 +11,7 @@
 #include <QStatusBar>
 #include <QTableWidgetItem>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "addsensordialog.h"
 #include "formbinder.h"
@@ -32,6 +35,9 @@ constexpr int LogPaneMaxParagraphs = 5000;
 // document's maximum block count) lays the whole pane out again each time,
 // which made a firmware upgrade spend seconds in the log.
 constexpr int LogPaneTrimBatch = 500;
+// The pane is repainted at most this often: a repaint for every chunk of a
+// fast link cost more than the exchange itself and held up the next command.
+constexpr int LogPaneRepaintMs = 40;
 
 const QStringList XmlGroup = {"label_XML_function", "label_XML_user", "lineEdit_XML_user",
                               "label_XML_password", "lineEdit_XML_password",
@@ -282,8 +288,13 @@ FormValues Velomi::pageValues() const { return FormBinder::collect(tabWidget_vel
 void Velomi::applyValues(const FormValues &values)
 {
     FormBinder::apply(this, values);
-    for (int fence = 1; fence <= 3; ++fence)
-        refreshFenceEnabling(fence);
+    // Only a fence's own widgets change what its page enables; looking at
+    // every page for every other answer delayed each command of a read.
+    const QStringList names = values.names();
+    if (std::any_of(names.cbegin(), names.cend(),
+                    [](const QString &name) { return name.contains(QLatin1String("_geo_")); }))
+        for (int fence = 1; fence <= 3; ++fence)
+            refreshFenceEnabling(fence);
     comboBox_rf_gps_action->setEnabled(
         SettingsCodec::rfGpsActionEnabled(comboBox_rf_gps_ignore->currentIndex()));
 }
@@ -295,6 +306,11 @@ void Velomi::appendLog(const QString &text)
     QString shown = text;
     while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
         shown.chop(1);
+    if (textEditReceive->updatesEnabled()) {
+        textEditReceive->setUpdatesEnabled(false);
+        QTimer::singleShot(LogPaneRepaintMs, textEditReceive,
+                           [pane = textEditReceive] { pane->setUpdatesEnabled(true); });
+    }
     textEditReceive->moveCursor(QTextCursor::End);
     textEditReceive->append(shown);
     QTextDocument *log = textEditReceive->document();
