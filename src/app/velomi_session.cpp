@@ -30,7 +30,11 @@ void Velomi::connectSession()
     });
     connect(session_, &Session::progressChanged, this, [this](int percent) {
         progressBar->setEnabled(true);
+        // A progress bar repaints at once when its value changes; painted
+        // with the rest of the window it no longer holds up the next command.
+        progressBar->setUpdatesEnabled(false);
         progressBar->setValue(percent);
+        progressBar->setUpdatesEnabled(true);
     });
     connect(session_, &Session::progressEnabled, progressBar, &QWidget::setEnabled);
     connect(session_, &Session::sensorsListed, this, &Velomi::onSensorsListed);
