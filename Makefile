@@ -46,6 +46,7 @@ soak: build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz:
+	@EXTRA_PACKAGES="clang libclang-rt-14-dev" ./scripts/install-deps.sh
 	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 	cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
