@@ -17,7 +17,7 @@ constexpr bool Sanitized = true; // the sanitizer's own bookkeeping grows the pr
 constexpr bool Sanitized = false;
 #endif
 
-constexpr int DefaultReads = Sanitized ? 50 : 200;
+constexpr int DefaultReads = Sanitized ? 50 : 400;
 // Growth allowed over the whole run once the caches have settled.
 constexpr qint64 AllowedGrowthBytes = 2 * 1024 * 1024;
 
