@@ -22,43 +22,14 @@ bool isNamed(const QObject *o)
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
 }
 
-struct Found
-{
-    WidgetRef ref;
-    QWidget *widget;
-};
-
-template <typename T> void walk(const QObject *parent, QList<Found> &out, WidgetKind kind)
+template <typename T>
+void walk(const QObject *parent, QList<QPair<WidgetRef, QWidget *>> &out, WidgetKind kind)
 {
     for (QObject *child : parent->children()) {
         if (auto *widget = qobject_cast<T *>(child); widget && isNamed(child))
             out.append({{child->objectName(), kind}, widget});
         walk<T>(child, out, kind);
     }
-}
-
-QList<Found> findValueWidgets(const QWidget *root)
-{
-    QList<Found> out;
-    walk<QLineEdit>(root, out, WidgetKind::LineEdit);
-    walk<QCheckBox>(root, out, WidgetKind::CheckBox);
-    walk<QComboBox>(root, out, WidgetKind::ComboBox);
-    walk<QRadioButton>(root, out, WidgetKind::RadioButton);
-    return out;
-}
-
-// One walk for all names: looking each name up on its own walks the whole
-// form every time, which made every decoded answer cost milliseconds. A
-// setter's change signal may delete a widget on the way: QPointer notices.
-using WidgetsByName = QHash<QString, QPointer<QWidget>>;
-WidgetsByName widgetsByName(QWidget *root)
-{
-    WidgetsByName byName;
-    byName.insert(root->objectName(), root);
-    for (QWidget *w : root->findChildren<QWidget *>())
-        if (!byName.contains(w->objectName()))
-            byName.insert(w->objectName(), w);
-    return byName;
 }
 
 // An exclusive radio button refuses to be unchecked directly; a profile or
@@ -76,40 +47,59 @@ void setButton(QAbstractButton *button, bool checked)
 
 } // namespace
 
-QList<WidgetRef> valueWidgets(const QWidget *root)
+Index::Index(QWidget *root)
+{
+    QList<QPair<WidgetRef, QWidget *>> found;
+    walk<QLineEdit>(root, found, WidgetKind::LineEdit);
+    walk<QCheckBox>(root, found, WidgetKind::CheckBox);
+    walk<QComboBox>(root, found, WidgetKind::ComboBox);
+    walk<QRadioButton>(root, found, WidgetKind::RadioButton);
+    for (const auto &[ref, widget] : found)
+        valueWidgets_.append({ref, widget});
+
+    byName_.insert(root->objectName(), root);
+    for (QWidget *w : root->findChildren<QWidget *>())
+        if (!byName_.contains(w->objectName()))
+            byName_.insert(w->objectName(), w);
+}
+
+QList<WidgetRef> Index::valueWidgets() const
 {
     QList<WidgetRef> out;
-    for (const Found &found : findValueWidgets(root))
-        out.append(found.ref);
+    for (const Found &found : valueWidgets_)
+        if (found.widget)
+            out.append(found.ref);
     return out;
 }
 
-FormValues collect(const QWidget *root)
+FormValues Index::collect() const
 {
     FormValues values;
-    for (const auto &[ref, w] : findValueWidgets(root)) {
+    for (const auto &[ref, w] : valueWidgets_) {
+        if (!w)
+            continue;
         switch (ref.kind) {
         case WidgetKind::LineEdit:
-            values.setText(ref.name, static_cast<QLineEdit *>(w)->text());
+            values.setText(ref.name, static_cast<QLineEdit *>(w.data())->text());
             break;
         case WidgetKind::ComboBox:
-            values.setIndex(ref.name, static_cast<QComboBox *>(w)->currentIndex());
+            values.setIndex(ref.name, static_cast<QComboBox *>(w.data())->currentIndex());
             break;
         case WidgetKind::CheckBox:
         case WidgetKind::RadioButton:
-            values.setChecked(ref.name, static_cast<QAbstractButton *>(w)->isChecked());
+            values.setChecked(ref.name, static_cast<QAbstractButton *>(w.data())->isChecked());
             break;
         }
     }
     return values;
 }
 
-QStringList apply(QWidget *root, const FormValues &values)
+// A setter's change signal may delete a widget on the way: QPointer notices.
+QStringList Index::apply(const FormValues &values) const
 {
     QStringList applied;
-    const WidgetsByName byName = widgetsByName(root);
     for (const QString &name : values.names()) {
-        QWidget *w = byName.value(name);
+        QWidget *w = byName_.value(name);
         if (!w)
             continue;
         if (auto *edit = qobject_cast<QLineEdit *>(w))
@@ -129,20 +119,24 @@ QStringList apply(QWidget *root, const FormValues &values)
     return applied;
 }
 
-void setEnabled(QWidget *root, const WidgetStates &states)
+void Index::setEnabled(const WidgetStates &states) const
 {
-    const WidgetsByName byName = widgetsByName(root);
     for (auto it = states.cbegin(); it != states.cend(); ++it)
-        if (QWidget *w = byName.value(it.key()))
+        if (QWidget *w = byName_.value(it.key()))
             w->setEnabled(it.value());
 }
 
-void setVisible(QWidget *root, const WidgetStates &states)
+void Index::setVisible(const WidgetStates &states) const
 {
-    const WidgetsByName byName = widgetsByName(root);
     for (auto it = states.cbegin(); it != states.cend(); ++it)
-        if (QWidget *w = byName.value(it.key()))
+        if (QWidget *w = byName_.value(it.key()))
             w->setVisible(it.value());
 }
+
+QList<WidgetRef> valueWidgets(QWidget *root) { return Index(root).valueWidgets(); }
+FormValues collect(QWidget *root) { return Index(root).collect(); }
+QStringList apply(QWidget *root, const FormValues &values) { return Index(root).apply(values); }
+void setEnabled(QWidget *root, const WidgetStates &states) { Index(root).setEnabled(states); }
+void setVisible(QWidget *root, const WidgetStates &states) { Index(root).setVisible(states); }
 
 } // namespace FormBinder

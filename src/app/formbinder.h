@@ -1,20 +1,46 @@
 #pragma once
 // Copies values between the widgets and FormValues, by objectName. The same
 // walk serves the page writers, the decoders' results and the profile files.
+#include <QHash>
 #include <QList>
+#include <QPointer>
+#include <QWidget>
 
 #include "formvalues.h"
 
-class QWidget;
-
 namespace FormBinder {
+
+// The widgets below a root, found once. The form creates no widgets after
+// setup, so a window keeps one Index and every answer of a read or step of
+// a Write All is spared a walk over several hundred widgets. A widget
+// deleted later is skipped.
+class Index
+{
+public:
+    explicit Index(QWidget *root);
+
+    QList<WidgetRef> valueWidgets() const;
+    FormValues collect() const;
+    QStringList apply(const FormValues &values) const;
+    void setEnabled(const WidgetStates &states) const;
+    void setVisible(const WidgetStates &states) const;
+
+private:
+    struct Found
+    {
+        WidgetRef ref;
+        QPointer<QWidget> widget;
+    };
+    QList<Found> valueWidgets_;
+    QHash<QString, QPointer<QWidget>> byName_; // the first widget of each name
+};
 
 // The line edits, check boxes, combo boxes and radio buttons below `root`,
 // kind by kind in that order, each kind in depth-first creation order.
-QList<WidgetRef> valueWidgets(const QWidget *root);
+QList<WidgetRef> valueWidgets(QWidget *root);
 
 // Current values of those widgets.
-FormValues collect(const QWidget *root);
+FormValues collect(QWidget *root);
 
 // Puts each value into the widget of that name below `root` (line edits and
 // labels take text, combo boxes and stacked widgets an index, check boxes and

@@ -15,6 +15,7 @@
 
 #include "addsensordialog.h"
 #include "formbinder.h"
+#include "geofencecodec.h"
 #include "manageserialport.h"
 #include "messages.h"
 #include "modeldetect.h"
@@ -35,9 +36,10 @@ constexpr int LogPaneMaxParagraphs = 5000;
 // document's maximum block count) lays the whole pane out again each time,
 // which made a firmware upgrade spend seconds in the log.
 constexpr int LogPaneTrimBatch = 500;
-// The pane is repainted at most this often: a repaint for every chunk of a
-// fast link cost more than the exchange itself and held up the next command.
-constexpr int LogPaneRepaintMs = 40;
+// New lines reach the pane at most this often, together: laying the pane out
+// and repainting it for every frame and chunk of a fast link cost more than
+// the exchange itself and held up the next command.
+constexpr int LogPaneFlushMs = 40;
 
 const QStringList XmlGroup = {"label_XML_function", "label_XML_user", "lineEdit_XML_user",
                               "label_XML_password", "lineEdit_XML_password",
@@ -80,6 +82,10 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     // A log has nothing to undo; its undo history would keep every line and
     // every trimmed batch for as long as the window lives.
     textEditReceive->setUndoRedoEnabled(false);
+    logFlush_ = new QTimer(this);
+    logFlush_->setSingleShot(true);
+    logFlush_->setInterval(LogPaneFlushMs);
+    connect(logFlush_, &QTimer::timeout, this, &Velomi::flushLog);
     // A new installation gets its Profile folder and default profile from
     // the form's own start values instead of two warnings.
     ensureDefaultProfile();
@@ -154,7 +160,7 @@ void Velomi::hideWidgets(const QStringList &names, bool hidden)
     WidgetStates states;
     for (const QString &name : names)
         states.insert(name, !hidden);
-    FormBinder::setVisible(this, states);
+    windowIndex().setVisible(states);
 }
 
 // The constructor's remaining steps, in their order; later steps override
@@ -283,18 +289,34 @@ void Velomi::removeTabByTitle(const QString &title)
             tabWidget_velomi->removeTab(i);
 }
 
-FormValues Velomi::pageValues() const { return FormBinder::collect(tabWidget_velomi); }
+const FormBinder::Index &Velomi::pageIndex() const
+{
+    if (!pageIndex_)
+        pageIndex_ = std::make_unique<FormBinder::Index>(tabWidget_velomi);
+    return *pageIndex_;
+}
+
+const FormBinder::Index &Velomi::windowIndex() const
+{
+    if (!windowIndex_)
+        windowIndex_ = std::make_unique<FormBinder::Index>(const_cast<Velomi *>(this));
+    return *windowIndex_;
+}
+
+FormValues Velomi::pageValues() const { return pageIndex().collect(); }
 
 void Velomi::applyValues(const FormValues &values)
 {
-    FormBinder::apply(this, values);
+    windowIndex().apply(values);
     // Only a fence's own widgets change what its page enables; looking at
     // every page for every other answer delayed each command of a read.
     const QStringList names = values.names();
     if (std::any_of(names.cbegin(), names.cend(),
-                    [](const QString &name) { return name.contains(QLatin1String("_geo_")); }))
+                    [](const QString &name) { return name.contains(QLatin1String("_geo_")); })) {
+        const FormValues page = pageValues();
         for (int fence = 1; fence <= 3; ++fence)
-            refreshFenceEnabling(fence);
+            windowIndex().setEnabled(GeoFenceCodec::fenceEnabling(fence, page));
+    }
     comboBox_rf_gps_action->setEnabled(
         SettingsCodec::rfGpsActionEnabled(comboBox_rf_gps_ignore->currentIndex()));
 }
@@ -306,20 +328,35 @@ void Velomi::appendLog(const QString &text)
     QString shown = text;
     while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
         shown.chop(1);
-    if (textEditReceive->updatesEnabled()) {
-        textEditReceive->setUpdatesEnabled(false);
-        QTimer::singleShot(LogPaneRepaintMs, textEditReceive,
-                           [pane = textEditReceive] { pane->setUpdatesEnabled(true); });
-    }
-    textEditReceive->moveCursor(QTextCursor::End);
-    textEditReceive->append(shown);
+    pendingLog_.append(shown);
+    // Lines the pane would drop at once need not wait for it.
+    if (pendingLog_.size() > LogPaneMaxParagraphs)
+        pendingLog_.erase(pendingLog_.begin(), pendingLog_.end() - LogPaneMaxParagraphs);
+    if (!logFlush_->isActive())
+        logFlush_->start();
+}
+
+void Velomi::flushLog()
+{
+    if (pendingLog_.isEmpty())
+        return;
+    // Plain text: a device's bytes are shown as they came, never as markup.
     QTextDocument *log = textEditReceive->document();
+    QTextCursor end(log);
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    if (!log->isEmpty())
+        end.insertBlock();
+    end.insertText(pendingLog_.join(QLatin1Char('\n')));
+    end.endEditBlock();
+    pendingLog_.clear();
     if (log->blockCount() > LogPaneMaxParagraphs) {
         QTextCursor oldest(log);
         oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
                             log->blockCount() - LogPaneMaxParagraphs + LogPaneTrimBatch);
         oldest.removeSelectedText();
     }
+    textEditReceive->moveCursor(QTextCursor::End);
     textEditReceive->horizontalScrollBar()->setValue(0); // a long answer must not hide the others' start
 }
 
@@ -328,9 +365,15 @@ void Velomi::loadReportTypes(const ModelFlags &model)
     const QStringList names = ReportCodec::typeNames(model);
     for (int row = 1; row <= 5; ++row) {
         auto *type = findChild<QComboBox *>(QStringLiteral("comboBox_rpt_type_%1").arg(row));
-        for (int i = type->count() - 1; i >= 0; --i)
-            type->removeItem(i);
-        type->addItems(names);
+        QStringList current;
+        for (int i = 0; i < type->count(); ++i)
+            current << type->itemText(i);
+        // Every read detects the model again; the same list need not be rebuilt.
+        if (current != names) {
+            for (int i = type->count() - 1; i >= 0; --i)
+                type->removeItem(i);
+            type->addItems(names);
+        }
         type->setCurrentIndex(0);
     }
 }

@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
+#include "formbinder.h"
 #include "formvalues.h"
 #include "modelflags.h"
 #include "notice.h"
@@ -22,6 +24,7 @@ class ProfileStore;
 class SaveProfileAsDialog;
 class Session;
 class QLineEdit;
+class QTimer;
 
 class Velomi : public QMainWindow, public Ui::ZAROraz
 {
@@ -172,9 +175,13 @@ private:
     void onLinkLost(const QString &reason);
     void setPortBoxesEnabled(bool enabled);
     void appendLog(const QString &text);
+    void flushLog();
     void loadReportTypes(const ModelFlags &model);
     void applyStartState();
     void hideWidgets(const QStringList &names, bool hidden = true);
+    // The pages' widgets and all the window's named widgets, found once.
+    const FormBinder::Index &pageIndex() const;
+    const FormBinder::Index &windowIndex() const;
 
     // Geo-fence helpers
     void connectGeoFenceFields();
@@ -204,5 +211,7 @@ private:
     QString lastGoodRadius_[3]; // the radius text that passed the edit check
     QString previousRadius_[3]; // the one before it: the undo of a refused write
     bool profileLoading_ = false;
-    int logLines_ = 0;
+    QStringList pendingLog_; // lines not yet in the log pane
+    QTimer *logFlush_ = nullptr;
+    mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
 };

@@ -56,7 +56,7 @@ void Velomi::checkRadiusEdit(int fence, const QString &text)
 
 void Velomi::refreshFenceEnabling(int fence)
 {
-    FormBinder::setEnabled(this, GeoFenceCodec::fenceEnabling(fence, pageValues()));
+    windowIndex().setEnabled(GeoFenceCodec::fenceEnabling(fence, pageValues()));
 }
 
 void Velomi::onGeoTypeChanged(int fence, int index)

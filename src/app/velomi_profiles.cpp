@@ -20,7 +20,7 @@ const QString ProfileManagerTitle = QStringLiteral("Profile Manager");
 void Velomi::ensureDefaultProfile()
 {
     const QByteArray bytes =
-        ProfileFormat::write(FormBinder::valueWidgets(tabWidget_velomi), pageValues());
+        ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
     profileStore_->ensureDefault(panelType_, bytes);
     // When that fails the start-up warnings about the missing default follow.
 }
@@ -31,7 +31,7 @@ void Velomi::ensureDefaultProfile()
 void Velomi::warnAboutColons()
 {
     QStringList cut;
-    for (const WidgetRef &ref : FormBinder::valueWidgets(tabWidget_velomi)) {
+    for (const WidgetRef &ref : pageIndex().valueWidgets()) {
         if (ref.kind != WidgetKind::LineEdit || ref.name.startsWith(QLatin1String("lineEdit_rpt_to_")))
             continue;
         if (findChild<QLineEdit *>(ref.name)->text().contains(QLatin1Char(':')))
@@ -47,7 +47,7 @@ void Velomi::warnAboutColons()
 bool Velomi::writeProfile(const QString &name, QString *error)
 {
     const QByteArray bytes =
-        ProfileFormat::write(FormBinder::valueWidgets(tabWidget_velomi), pageValues());
+        ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
     const ProfileStore::Outcome outcome = profileStore_->save(panelType_, name, bytes);
     if (error)
         *error = outcome.error;
@@ -69,7 +69,7 @@ void Velomi::loadProfileFile(const QString &name, bool isDefault)
         Messages::warning(this, result.error, ProfileManagerTitle);
         return;
     }
-    applyValues(ProfileFormat::read(result.bytes, FormBinder::valueWidgets(tabWidget_velomi)));
+    applyValues(ProfileFormat::read(result.bytes, pageIndex().valueWidgets()));
 }
 
 void Velomi::rebuildProfileList(bool withCurrentSetting)

@@ -58,7 +58,7 @@ void Velomi::onModelDetected(const ModelFlags &model)
 {
     comboBox_panelType->setCurrentIndex(0);
     setWindowTitle(ToolTitle + QLatin1Char(' ') + model.versionText);
-    FormBinder::setVisible(this, layoutVisibility(model));
+    windowIndex().setVisible(layoutVisibility(model));
     if (model.supportedModel) {
         loadReportTypes(model);
         comboBox_rf_gps_action->setEnabled(

@@ -240,6 +240,7 @@ void FirmwareTest::upgradeTakesTheWholeImage()
     QVERIFY(w.tabWidget_velomi->isEnabled());
     QVERIFY(w.pushButton_getFile->isEnabled());
     QVERIFY(!w.session()->isUpgrading());
+    QTRY_VERIFY(w.textEditReceive->toPlainText().contains(QStringLiteral("\n0 sec")));
     const QString log = w.textEditReceive->toPlainText();
     QVERIFY(log.contains(QStringLiteral("\n30 sec\n")));
     QVERIFY(log.contains(QStringLiteral("\n0 sec\n")));
