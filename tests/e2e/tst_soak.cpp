@@ -76,12 +76,15 @@ void SoakTest::readsKeepMemoryFlat()
     const qint64 before = residentBytes();
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < reads; ++i)
+    for (int i = 0; i < reads; ++i) {
         QVERIFY2(readOnce(t),
             qPrintable(QStringLiteral("read %1 of %2: %3")
                            .arg(i + 1)
                            .arg(reads)
                            .arg(t.recorder.texts().join(" | "))));
+        if ((i + 1) % std::max(1, reads / 4) == 0)
+            qInfo("after %d reads: resident %.2f MiB", i + 1, residentBytes() / 1048576.0);
+    }
     const qint64 after = residentBytes();
     qInfo("%d reads in %.1f s (%.1f ms each); resident %.1f MiB -> %.1f MiB", reads,
         clock.elapsed() / 1000.0, double(clock.elapsed()) / reads, before / 1048576.0,
