@@ -86,6 +86,12 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     logFlush_->setSingleShot(true);
     logFlush_->setInterval(LogPaneFlushMs);
     connect(logFlush_, &QTimer::timeout, this, &Velomi::flushLog);
+    QScrollBar *logScroll = textEditReceive->verticalScrollBar();
+    connect(logScroll, &QScrollBar::rangeChanged, this, [this, logScroll](int, int maximum) {
+        if (logFollowsEnd_)
+            logScroll->setValue(maximum);
+    });
+    connect(logScroll, &QScrollBar::actionTriggered, this, [this] { logFollowsEnd_ = false; });
     // A new installation gets its Profile folder and default profile from
     // the form's own start values instead of two warnings.
     ensureDefaultProfile();
@@ -356,7 +362,11 @@ void Velomi::flushLog()
                             log->blockCount() - LogPaneMaxParagraphs + LogPaneTrimBatch);
         oldest.removeSelectedText();
     }
-    textEditReceive->moveCursor(QTextCursor::End);
+    // New lines bring the newest into view. The pane lays a long text out
+    // piece by piece after this, so the bottom moves on: follow it until the
+    // user scrolls.
+    logFollowsEnd_ = true;
+    textEditReceive->verticalScrollBar()->setValue(textEditReceive->verticalScrollBar()->maximum());
     textEditReceive->horizontalScrollBar()->setValue(0); // a long answer must not hide the others' start
 }
 

@@ -213,5 +213,6 @@ private:
     bool profileLoading_ = false;
     QStringList pendingLog_; // lines not yet in the log pane
     QTimer *logFlush_ = nullptr;
+    bool logFollowsEnd_ = true; // until the user scrolls the pane
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
 };
