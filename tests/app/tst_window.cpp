@@ -1,5 +1,6 @@
 // The window as it comes up: title, pages, selectors, what is hidden and
 // disabled, the status texts, and the window settings it restores and keeps.
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@ private slots:
     void geoFenceEditorsAtStart();
     void aboutBox();
     void logPaneKeepsTheNewestParagraphs();
+    void logPaneShowsTheDeviceTextAsItCameAndItsEnd();
 
     void emptyStoreGivesTheDefaults();
     void placeIsRestoredAndKept();
@@ -300,6 +302,31 @@ void WindowTest::logPaneKeepsTheNewestParagraphs()
     // The newest ones, in order, none lost in between.
     for (int i = 0; i < kept.size(); ++i)
         QCOMPARE(kept.at(i), QStringLiteral("line %1").arg(Lines - kept.size() + i));
+}
+
+void WindowTest::logPaneShowsTheDeviceTextAsItCameAndItsEnd()
+{
+    const auto w = newWindow();
+    w->resize(800, 600);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    // Text that looks like markup is still the device's text.
+    emit w->session()->logLine(QStringLiteral("<b>bold</b> &amp; <ERROR> KEYWD;\r\n"));
+    for (int i = 0; i < 300; ++i)
+        emit w->session()->logLine(QStringLiteral("line %1\r\n").arg(i));
+    QTRY_VERIFY(w->textEditReceive->toPlainText().endsWith(QStringLiteral("line 299")));
+    QVERIFY(w->textEditReceive->toPlainText().startsWith(
+        QStringLiteral("<b>bold</b> &amp; <ERROR> KEYWD;\nline 0\n")));
+    QScrollBar *scroll = w->textEditReceive->verticalScrollBar();
+    QTRY_COMPARE(scroll->value(), scroll->maximum());
+
+    // Scrolled back by the user, new lines bring the newest into view again.
+    scroll->triggerAction(QAbstractSlider::SliderToMinimum);
+    QCOMPARE(scroll->value(), 0);
+    emit w->session()->logLine(QStringLiteral("newest\r\n"));
+    QTRY_VERIFY(w->textEditReceive->toPlainText().endsWith(QStringLiteral("newest")));
+    QTRY_COMPARE(scroll->value(), scroll->maximum());
+    QVERIFY(scroll->maximum() > 0);
 }
 
 void WindowTest::emptyStoreGivesTheDefaults()
