@@ -77,4 +77,7 @@ echo
 echo "115200 baud: the window and velomi-devsim talk over an emulated serial line that"
 echo "delivers every byte, both ways, when a real line would (10 bits a byte); the bound"
 echo "is that line's time for the bytes exchanged, one exchange after the other. The"
-echo "turnaround is the tool's time from the last byte of an answer to its next command."
+echo "turnarounds are the tool's times from the last byte of an answer to its next"
+echo "command (and the device's from a command to its answer), added up over one run."
+echo "\"The tool's part\" is the wire time plus the tool's turnarounds alone: the rest of"
+echo "the whole is the simulated device's turnarounds and the emulated line's own delay."
