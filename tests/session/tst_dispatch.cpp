@@ -150,6 +150,41 @@ private slots:
         QCOMPARE(f.session.pendingCommand(), 0);
     }
 
+    // The report and sensor chains give up on a silent device like the read
+    // does: the command is named, nothing waits any more, the pages are back.
+    void silentDeviceEndsTheOtherChains_data()
+    {
+        QTest::addColumn<QString>("silentOn");
+        QTest::addColumn<QString>("chain");
+        QTest::addColumn<bool>("writeReports");
+        QTest::newRow("third report row") << "RPT:3" << "Report write" << true;
+        QTest::newRow("second sensor page") << "DEV?:5" << "Sensor list" << false;
+    }
+    void silentDeviceEndsTheOtherChains()
+    {
+        QFETCH(QString, silentOn);
+        QFETCH(QString, chain);
+        QFETCH(bool, writeReports);
+        SessionFixture f;
+        f.readAll();
+        f.link.script(silentOn, QByteArray()); // never answered
+        if (writeReports)
+            f.session.writeReports();
+        else
+            f.session.addSensor(QStringLiteral("00001a2b"));
+        QVERIFY(f.settle([&] {
+            return f.noticeTexts().join(' ').contains(QLatin1String("did not answer"));
+        }));
+        QVERIFY(f.link.sentBodies().last().startsWith(silentOn));
+        const QString warning = f.noticeTexts().last();
+        QVERIFY2(warning.contains(QLatin1String("\"") + f.link.sentBodies().last())
+                     && warning.contains(chain),
+                 qPrintable(warning));
+        QCOMPARE(f.session.pendingCommand(), 0);
+        QVERIFY(!f.session.isBusy());
+        QCOMPARE(f.pages.last(), true);
+    }
+
     void sensorListAfterAdd_data()
     {
         QTest::addColumn<QString>("version");
