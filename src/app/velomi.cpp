@@ -15,7 +15,6 @@
 
 #include "addsensordialog.h"
 #include "formbinder.h"
-#include "geofencecodec.h"
 #include "manageserialport.h"
 #include "messages.h"
 #include "modeldetect.h"
@@ -321,7 +320,7 @@ void Velomi::applyValues(const FormValues &values)
                     [](const QString &name) { return name.contains(QLatin1String("_geo_")); })) {
         const FormValues page = pageValues();
         for (int fence = 1; fence <= 3; ++fence)
-            windowIndex().setEnabled(GeoFenceCodec::fenceEnabling(fence, page));
+            refreshFenceEnabling(fence, page);
     }
     comboBox_rf_gps_action->setEnabled(
         SettingsCodec::rfGpsActionEnabled(comboBox_rf_gps_ignore->currentIndex()));

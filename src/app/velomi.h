@@ -186,6 +186,7 @@ private:
     // Geo-fence helpers
     void connectGeoFenceFields();
     void refreshFenceEnabling(int fence);
+    void refreshFenceEnabling(int fence, const FormValues &page);
     void checkCoordinate(QLineEdit *field, bool latitude);
     void checkRadiusEdit(int fence, const QString &text);
     void onGeoTypeChanged(int fence, int index);

@@ -54,9 +54,11 @@ void Velomi::checkRadiusEdit(int fence, const QString &text)
     Messages::show(this, check.notice);
 }
 
-void Velomi::refreshFenceEnabling(int fence)
+void Velomi::refreshFenceEnabling(int fence) { refreshFenceEnabling(fence, pageValues()); }
+
+void Velomi::refreshFenceEnabling(int fence, const FormValues &page)
 {
-    windowIndex().setEnabled(GeoFenceCodec::fenceEnabling(fence, pageValues()));
+    windowIndex().setEnabled(GeoFenceCodec::fenceEnabling(fence, page));
 }
 
 void Velomi::onGeoTypeChanged(int fence, int index)
