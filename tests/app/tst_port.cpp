@@ -2,7 +2,6 @@
 // that an Open starts, reopening, opens that fail, and the cable pulled.
 #include <QSerialPort>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,6 +11,7 @@
 #include "messages.h"
 #include "ptypair.h"
 #include "session.h"
+#include "testsettings.h"
 #include "velomi.h"
 
 namespace {
@@ -95,13 +95,9 @@ private:
 
 void PortTest::initTestCase()
 {
-    // The windows write their settings: into a private folder, never the user's store.
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(dir_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-    const QSettings probe(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-    QVERIFY2(
-        probe.fileName().startsWith(dir_.path() + QLatin1Char('/')), qPrintable(probe.fileName()));
+    const QString problem = keepSettingsIn(dir_.path());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     Messages::setRecorder(&recorder_);
 }
 

@@ -2,7 +2,6 @@
 // disabled, the status texts, and the window settings it restores and keeps.
 #include <QScrollBar>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,6 +10,7 @@
 #include "manageserialport.h"
 #include "messages.h"
 #include "session.h"
+#include "testsettings.h"
 #include "velomi.h"
 
 class WindowTest : public QObject
@@ -49,14 +49,9 @@ private:
 
 void WindowTest::initTestCase()
 {
-    // Never the user's store; and not the test store either, which other
-    // test programs running at the same time write to.
-    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(dir_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-    const QSettings probe(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-    QVERIFY2(
-        probe.fileName().startsWith(dir_.path() + QLatin1Char('/')), qPrintable(probe.fileName()));
+    const QString problem = keepSettingsIn(dir_.path());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     Messages::setRecorder(&recorder_);
 }
 

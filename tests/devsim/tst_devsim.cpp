@@ -27,23 +27,11 @@ private slots:
     void sensorListIsPaged();
 
 private:
-    QByteArray ask(const QByteArray &body) { return m_terminal.command(body); }
-    bool startDevice(const QStringList &arguments = {});
+    QByteArray ask(const QByteArray &body) { return m_device.ask(body); }
+    bool startDevice(const QStringList &arguments = {}) { return m_device.start(arguments); }
 
-    DevSimProcess *m_sim = nullptr;
-    DevSimTerminal m_terminal;
+    DevSimUnderTest m_device;
 };
-
-bool TestDevSim::startDevice(const QStringList &arguments)
-{
-    delete m_sim;
-    m_sim = new DevSimProcess;
-    if (!m_sim->start(arguments)) {
-        qWarning() << m_sim->errorString();
-        return false;
-    }
-    return m_terminal.open(m_sim->portPath());
-}
 
 void TestDevSim::init()
 {
@@ -52,9 +40,7 @@ void TestDevSim::init()
 
 void TestDevSim::cleanup()
 {
-    m_terminal.close();
-    delete m_sim;
-    m_sim = nullptr;
+    m_device.stop();
 }
 
 void TestDevSim::queryAnswers_data()
@@ -284,10 +270,10 @@ void TestDevSim::refusedWriteChangesNothing()
 {
     QFETCH(QByteArray, write);
     QFETCH(QByteArray, answer);
-    const QJsonObject before = m_sim->snapshot();
+    const QJsonObject before = m_device.sim->snapshot();
     QVERIFY(!before.isEmpty());
     QCOMPARE(ask(write), answer);
-    QCOMPARE(m_sim->snapshot(), before);
+    QCOMPARE(m_device.sim->snapshot(), before);
 }
 
 void TestDevSim::factoryResetRestores()
@@ -322,10 +308,10 @@ void TestDevSim::sensorsTakeLowestFreeZone()
     QCOMPARE(ask("DEVAD:04001A2B"), QByteArray("<OK> DEVAD;\r\n")); // paired already
     QCOMPARE(ask("DEV?:"), QByteArray("<OK> DEV?:3,(1,6),(2,6),(3,4);\r\n"));
 
-    const QJsonArray sensors = m_sim->snapshot().value("DEV").toArray();
+    const QJsonArray sensors = m_device.sim->snapshot().value("DEV").toArray();
     QCOMPARE(sensors.size(), 3);
     QCOMPARE(sensors[0].toArray(), (QJsonArray{1, 6, "1a2b"}));
-    const QJsonArray history = m_sim->dump().value("oneShots").toArray();
+    const QJsonArray history = m_device.sim->dump().value("oneShots").toArray();
     QCOMPARE(history.first().toString(), QStringLiteral("DEVAD:04001a2b"));
 }
 

@@ -17,29 +17,15 @@ private slots:
     void linkAndSignals();
 
 private:
-    QByteArray ask(const QByteArray &body) { return m_terminal.command(body); }
-    bool startDevice(const QStringList &arguments = {});
+    QByteArray ask(const QByteArray &body) { return m_device.ask(body); }
+    bool startDevice(const QStringList &arguments = {}) { return m_device.start(arguments); }
 
-    DevSimProcess *m_sim = nullptr;
-    DevSimTerminal m_terminal;
+    DevSimUnderTest m_device;
 };
-
-bool TestDevSimState::startDevice(const QStringList &arguments)
-{
-    delete m_sim;
-    m_sim = new DevSimProcess;
-    if (!m_sim->start(arguments)) {
-        qWarning() << m_sim->errorString();
-        return false;
-    }
-    return m_terminal.open(m_sim->portPath());
-}
 
 void TestDevSimState::cleanup()
 {
-    m_terminal.close();
-    delete m_sim;
-    m_sim = nullptr;
+    m_device.stop();
 }
 
 void TestDevSimState::stateFileAndDump()
@@ -64,9 +50,9 @@ void TestDevSimState::stateFileAndDump()
     QCOMPARE(ask("DEV?:"), QByteArray("<OK> DEV?:1,(3,11);\r\n"));
     QCOMPARE(ask("APN:after,,"), QByteArray("<OK> APN;\r\n"));
     QCOMPARE(ask("SCREAM:10"), QByteArray("<OK> SCREAM;\r\n"));
-    QVERIFY(m_sim->stop());
+    QVERIFY(m_device.sim->stop());
 
-    const QJsonObject dump = m_sim->dump();
+    const QJsonObject dump = m_device.sim->dump();
     QCOMPARE(dump.value("KEYWD").toString(), QStringLiteral("HOME"));
     QCOMPARE(dump.value("APN").toArray(), (QJsonArray{"after", "", ""}));
     QCOMPARE(dump.value("CFG").toObject().value("GUDT").toString(), QStringLiteral("15,20"));
@@ -76,9 +62,9 @@ void TestDevSimState::stateFileAndDump()
 
     // A dump is a state file: starting from it gives the same device.
     const QString saved = dir.filePath("saved.json");
-    QVERIFY(QFile::copy(m_sim->dumpPath(), saved));
+    QVERIFY(QFile::copy(m_device.sim->dumpPath(), saved));
     QVERIFY(startDevice({"--state", saved}));
-    const QJsonObject again = m_sim->snapshot();
+    const QJsonObject again = m_device.sim->snapshot();
     for (const char *key : {"KEYWD", "ACCES", "APN", "XML", "CAL", "RPT", "INACTW", "GEOFE", "CFG",
                             "DEV", "VER", "status"})
         QVERIFY2(again.value(key) == dump.value(key), key);
@@ -113,12 +99,12 @@ void TestDevSimState::linkAndSignals()
     QTemporaryDir dir;
     const QString link = dir.filePath("ttyVELOMI");
     QVERIFY(startDevice({"--link", link}));
-    QCOMPARE(QFileInfo(link).symLinkTarget(), m_sim->portPath());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), m_device.sim->portPath());
     DevSimTerminal viaLink;
     QVERIFY(viaLink.open(link));
     QCOMPARE(viaLink.command("VER?:"), QByteArray("<OK> VER?:T47_V1.05;\r\n"));
     viaLink.close();
-    QVERIFY(m_sim->stop());
+    QVERIFY(m_device.sim->stop());
     QVERIFY(!QFileInfo::exists(link) && !QFileInfo(link).isSymLink());
 
     // SIGINT stops it as cleanly as SIGTERM, dump included.

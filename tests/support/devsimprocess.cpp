@@ -1,6 +1,7 @@
 #include "devsimprocess.h"
 
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
 #include <csignal>
@@ -191,4 +192,21 @@ QByteArray DevSimTerminal::withoutEcho(const QByteArray &received)
         position = next;
     }
     return out;
+}
+
+bool DevSimUnderTest::start(const QStringList &arguments)
+{
+    stop();
+    sim = std::make_unique<DevSimProcess>();
+    if (!sim->start(arguments)) {
+        qWarning() << sim->errorString();
+        return false;
+    }
+    return terminal.open(sim->portPath());
+}
+
+void DevSimUnderTest::stop()
+{
+    terminal.close();
+    sim.reset();
 }

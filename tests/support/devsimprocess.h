@@ -18,6 +18,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <memory>
+
 class DevSimProcess
 {
 public:
@@ -74,4 +76,17 @@ private:
     // Reads what is there, waiting at most `timeoutMs` for the first byte.
     QByteArray readSome(int timeoutMs);
     int m_fd = -1;
+};
+
+// A device and the raw terminal on it, for the simulated device's own tests.
+struct DevSimUnderTest
+{
+    std::unique_ptr<DevSimProcess> sim;
+    DevSimTerminal terminal;
+
+    // Starts a new device (ending one still running) and opens its terminal.
+    bool start(const QStringList &arguments = {});
+    // Closes the terminal and ends the device.
+    void stop();
+    QByteArray ask(const QByteArray &body) { return terminal.command(body); }
 };
