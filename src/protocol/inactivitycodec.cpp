@@ -1,5 +1,7 @@
 #include "inactivitycodec.h"
 
+#include "answer.h"
+
 #include <QStringList>
 #include <QVector>
 
@@ -103,13 +105,9 @@ FormValues decodeWindow(const QString &received, int set)
 {
     FormValues values;
     static const QString Keyword = QStringLiteral("INACTW?:");
-    const int start = received.indexOf(Keyword);
-    if (start < 0)
+    if (!received.contains(Keyword))
         return values;
-    QString body = received.mid(start + Keyword.size());
-    body = body.left(body.indexOf(Keyword)); // up to a second answer, if any
-    body.chop(3);                            // ";\r\n"
-    const QStringList fields = body.split(',');
+    const QStringList fields = Answer::fields(received, Keyword);
 
     const QString w = QStringLiteral("comboBox_w%1_").arg(set == 1 ? 2 : 1);
     setClockIndex(values, w + "from_hour", fields.value(1), HourCount);

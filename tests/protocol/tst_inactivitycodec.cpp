@@ -114,6 +114,9 @@ void TestInactivityCodec::windowAnswer_data()
                                        << 0 << "w1" << QList<int>{0, 5, 0, 9} << 0;
     QTest::newRow("out of range kept") << "<OK> INACTW?:1,24,60,3,4,120;\r\n"
                                        << 0 << "w1" << QList<int>{-1, -1, 3, 4} << 1;
+    // A status line after the answer is not part of its last field.
+    QTest::newRow("text after the answer") << "<OK> INACTW?:2,22,0,6,15,720;\r\n<OK> CSQ:18\r\n"
+                                           << 1 << "w2" << QList<int>{22, 0, 6, 15} << 5;
 }
 
 void TestInactivityCodec::windowAnswer()
