@@ -116,7 +116,7 @@ void TestInactivityCodec::windowAnswer_data()
                                        << 0 << "w1" << QList<int>{-1, -1, 3, 4} << 1;
     // A status line after the answer is not part of its last field.
     QTest::newRow("text after the answer") << "<OK> INACTW?:2,22,0,6,15,720;\r\n<OK> CSQ:18\r\n"
-                                           << 1 << "w2" << QList<int>{22, 0, 6, 15} << 5;
+                                           << 1 << "w2" << QList<int> {22, 0, 6, 15} << 5;
 }
 
 void TestInactivityCodec::windowAnswer()
