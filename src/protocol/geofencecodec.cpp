@@ -182,9 +182,8 @@ void showPolygon(FormValues &values, int fence, int vertexIndex)
 
 void setRowEnabled(WidgetStates &s, int fence, int vertex, bool enabled)
 {
-    for (const char *pattern :
-         {"lineEdit_lat_%1_%2", "lineEdit_long_%1_%2", "label_lat_%1_%2", "label_long_%1_%2",
-          "label_lat_hint_%1_%2", "label_long_hint_%1_%2"})
+    for (const char *pattern : {"lineEdit_lat_%1_%2", "lineEdit_long_%1_%2", "label_lat_%1_%2",
+             "label_long_%1_%2", "label_lat_range_%1_%2", "label_long_range_%1_%2"})
         s.insert(vertexName(pattern, fence, vertex), enabled);
 }
 
@@ -320,7 +319,7 @@ WidgetStates fenceEnabling(int fence, const FormValues &v)
 
     setRowEnabled(s, fence, 0, circleOn);
     for (const char *pattern :
-         {"lineEdit_radius_%1_0", "label_radius_%1_0", "label_radius_hint_%1_0"})
+        {"lineEdit_radius_%1_0", "label_radius_%1_0", "label_radius_range_%1_0"})
         s.insert(fenceName(pattern, fence), circleOn);
 
     s.insert(vertexCombo(fence), polygonOn);

@@ -28,6 +28,7 @@ private slots:
     void visibilityAtStart_data();
     void visibilityAtStart();
     void geoFenceEditorsAtStart();
+    void geoFenceDisableBoxesReachEveryInputAndHint();
     void aboutBox();
     void logPaneKeepsTheNewestParagraphs();
     void logPaneShowsTheDeviceTextAsItCameAndItsEnd();
@@ -269,6 +270,70 @@ void WindowTest::geoFenceEditorsAtStart()
                 QStringLiteral("checkBox_geo_fence_%1_%2").arg(fence).arg(box));
             QVERIFY(!check->isChecked());
         }
+    }
+}
+
+// The inputs and labels of a fence page, as the form lays them out: the
+// "Disable" box and the Write button are not among them.
+static QList<QWidget *> fenceInputs(QWidget *page)
+{
+    QList<QWidget *> inputs;
+    for (QWidget *widget : page->findChildren<QWidget *>())
+        if (qobject_cast<QLabel *>(widget) || qobject_cast<QLineEdit *>(widget)
+            || qobject_cast<QComboBox *>(widget))
+            inputs << widget;
+    return inputs;
+}
+
+// Names of the inputs whose enabled state is not `enabled`; the range hint
+// labels ("-90 ~ 90" ...) must be among the inputs looked at.
+static QStringList notFollowing(QWidget *page, bool enabled, const QStringList &expectedHints)
+{
+    QStringList wrong, hints;
+    for (QWidget *input : fenceInputs(page)) {
+        if (input->isEnabledTo(page) != enabled)
+            wrong << input->objectName();
+        if (auto *label = qobject_cast<QLabel *>(input); label && label->text().contains(" ~ "))
+            hints << label->text();
+    }
+    for (const QString &hint : expectedHints)
+        if (!hints.contains(hint))
+            wrong << QStringLiteral("no \"%1\" label").arg(hint);
+    return wrong;
+}
+
+void WindowTest::geoFenceDisableBoxesReachEveryInputAndHint()
+{
+    const QStringList coordinateHints = {"-90 ~ 90", "-180 ~ 180"};
+    const QStringList circleHints = coordinateHints + QStringList {"200 ~ 10,000 Meters"};
+    const auto w = newWindow();
+    w->tabWidget_velomi->setEnabled(true); // as after a read
+    for (int fence = 1; fence <= 3; ++fence) {
+        const auto named = [&](const char *pattern) {
+            return w->findChild<QWidget *>(QString::fromLatin1(pattern).arg(fence));
+        };
+        auto *type = qobject_cast<QComboBox *>(named("comboBox_geo_type_%1_0"));
+        auto *stack = qobject_cast<QStackedWidget *>(named("stackedWidget_G%1"));
+        type->setCurrentIndex(1);
+        QWidget *circle = stack->currentWidget();
+        auto *circleBox = qobject_cast<QCheckBox *>(named("checkBox_geo_fence_%1_1"));
+        circleBox->click();
+        QVERIFY2(notFollowing(circle, false, circleHints).isEmpty(),
+            qPrintable(notFollowing(circle, false, circleHints).join(", ")));
+        circleBox->click();
+        QVERIFY2(notFollowing(circle, true, circleHints).isEmpty(),
+            qPrintable(notFollowing(circle, true, circleHints).join(", ")));
+
+        type->setCurrentIndex(2);
+        qobject_cast<QComboBox *>(named("comboBox_geo_vertex_%1_0"))->setCurrentIndex(1);
+        QWidget *polygon = stack->currentWidget();
+        auto *polygonBox = qobject_cast<QCheckBox *>(named("checkBox_geo_fence_%1_2"));
+        polygonBox->click();
+        QVERIFY2(notFollowing(polygon, false, coordinateHints).isEmpty(),
+            qPrintable(notFollowing(polygon, false, coordinateHints).join(", ")));
+        polygonBox->click();
+        QVERIFY2(notFollowing(polygon, true, coordinateHints).isEmpty(),
+            qPrintable(notFollowing(polygon, true, coordinateHints).join(", ")));
     }
 }
 

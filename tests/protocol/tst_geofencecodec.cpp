@@ -46,11 +46,10 @@ QStringList inputs(const QStringList &patterns, int first, int last)
             names << p.arg(k);
     return names;
 }
-const QStringList RowPatterns{"lineEdit_lat_1_%1", "lineEdit_long_1_%1",  "label_lat_1_%1",
-                              "label_long_1_%1",   "label_lat_hint_1_%1", "label_long_hint_1_%1"};
-const QStringList CircleInputs =
-    inputs(RowPatterns, 0, 0) +
-    QStringList{"lineEdit_radius_1_0", "label_radius_1_0", "label_radius_hint_1_0"};
+const QStringList RowPatterns {"lineEdit_lat_1_%1", "lineEdit_long_1_%1", "label_lat_1_%1",
+    "label_long_1_%1", "label_lat_range_1_%1", "label_long_range_1_%1"};
+const QStringList CircleInputs = inputs(RowPatterns, 0, 0)
+    + QStringList {"lineEdit_radius_1_0", "label_radius_1_0", "label_radius_range_1_0"};
 const QStringList PolygonInputs =
     inputs(RowPatterns, 1, 3) + QStringList{"comboBox_geo_vertex_1_0", "label_geo_vertex_1_0"};
 const QStringList FourthRow = inputs(RowPatterns, 4, 4);
