@@ -23,8 +23,8 @@ std::optional<QString> takeNewProfileName(QWidget *dialog, QLineEdit *edit,
     return name;
 }
 
-NewProfileDialog::NewProfileDialog(const QString &directory, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::NewProfileDialog>()), store_(directory)
+NewProfileDialog::NewProfileDialog(const ProfileStore &store, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::NewProfileDialog>()), store_(store)
 {
     ui->setupUi(this);
     connect(ui->pushButton_ok, &QPushButton::clicked, this, &NewProfileDialog::ClickedOK);

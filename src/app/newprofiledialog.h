@@ -25,12 +25,11 @@ class NewProfileDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit NewProfileDialog(const QString &directory = ProfileStore::defaultDirectory(),
-                              QWidget *parent = nullptr);
+    // `store` is the window's and outlives the dialog.
+    explicit NewProfileDialog(const ProfileStore &store, QWidget *parent = nullptr);
     ~NewProfileDialog() override;
 
     bool isProfileNameUsed(const QString &name) const { return store_.isNameUsed(name); }
-    ProfileStore &store() { return store_; }
 
 signals:
     void newProfileName(QString name);
@@ -44,5 +43,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::NewProfileDialog> ui;
-    ProfileStore store_;
+    const ProfileStore &store_;
 };

@@ -1,6 +1,5 @@
 #include "profiledialog.h"
 
-#include <QDir>
 #include <QEvent>
 
 #include "messages.h"
@@ -12,8 +11,8 @@ const QString ManagerTitle = QStringLiteral("Profile Manager");
 const QString DeleteQuestionTitle = QStringLiteral("ROD Ozezadoviv");
 } // namespace
 
-ProfileDialog::ProfileDialog(const QString &directory, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::ProfileDialog>()), store_(directory)
+ProfileDialog::ProfileDialog(const ProfileStore &store, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::ProfileDialog>()), store_(store)
 {
     ui->setupUi(this);
     connect(ui->pushButton_ok, &QPushButton::clicked, this, &ProfileDialog::ClickedOK);
@@ -21,12 +20,6 @@ ProfileDialog::ProfileDialog(const QString &directory, QWidget *parent)
 }
 
 ProfileDialog::~ProfileDialog() = default;
-
-void ProfileDialog::fillProfileTable(const QString &path)
-{
-    store_.setDirectory(QDir::currentPath() + path);
-    fillProfileTable();
-}
 
 void ProfileDialog::fillProfileTable()
 {

@@ -1,6 +1,6 @@
 #pragma once
-// "Profile Manager": lists every profile file of the folder, whatever its
-// module, and deletes the chosen one after a question.
+// "Profile Manager": lists every profile file of the window's profile folder,
+// whatever its module, and deletes the chosen one after a question.
 #include <QDialog>
 #include <memory>
 
@@ -15,15 +15,12 @@ class ProfileDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit ProfileDialog(const QString &directory = ProfileStore::defaultDirectory(),
-                           QWidget *parent = nullptr);
+    // `store` is the window's and outlives the dialog.
+    explicit ProfileDialog(const ProfileStore &store, QWidget *parent = nullptr);
     ~ProfileDialog() override;
 
-    // Rebinds to QDir::currentPath() + path ("/Profile") and refills.
-    void fillProfileTable(const QString &path);
-    // Refills from the folder the dialog is bound to.
+    // Lists the store's folder again.
     void fillProfileTable();
-    ProfileStore &store() { return store_; }
 
 signals:
     // After a deletion: the removed file's name, "<module>_<profile>.txt".
@@ -39,5 +36,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::ProfileDialog> ui;
-    ProfileStore store_;
+    const ProfileStore &store_;
 };

@@ -5,8 +5,8 @@
 #include "newprofiledialog.h"
 #include "ui_saveprofileasdialog.h"
 
-SaveProfileAsDialog::SaveProfileAsDialog(const QString &directory, QWidget *parent)
-    : QDialog(parent), ui(std::make_unique<Ui::SaveProfileAsDialog>()), store_(directory)
+SaveProfileAsDialog::SaveProfileAsDialog(const ProfileStore &store, QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::SaveProfileAsDialog>()), store_(store)
 {
     ui->setupUi(this);
     connect(ui->pushButton_ok, &QPushButton::clicked, this, &SaveProfileAsDialog::ClickedOK);

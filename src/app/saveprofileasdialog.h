@@ -15,12 +15,11 @@ class SaveProfileAsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit SaveProfileAsDialog(const QString &directory = ProfileStore::defaultDirectory(),
-                                 QWidget *parent = nullptr);
+    // `store` is the window's and outlives the dialog.
+    explicit SaveProfileAsDialog(const ProfileStore &store, QWidget *parent = nullptr);
     ~SaveProfileAsDialog() override;
 
     bool isProfileNameUsed(const QString &name) const { return store_.isNameUsed(name); }
-    ProfileStore &store() { return store_; }
 
 signals:
     void saveProfileNameas(QString name);
@@ -34,5 +33,5 @@ protected:
 
 private:
     std::unique_ptr<Ui::SaveProfileAsDialog> ui;
-    ProfileStore store_;
+    const ProfileStore &store_;
 };

@@ -70,9 +70,10 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     addSensorDialog_ = new AddSensorDialog(this);
     profileStore_ = new ProfileStore(options.profileDir.isEmpty() ? ProfileStore::defaultDirectory()
                                                                   : options.profileDir);
-    profileDialog_ = new ProfileDialog(profileStore_->directory(), this);
-    newProfileDialog_ = new NewProfileDialog(profileStore_->directory(), this);
-    saveProfileAsDialog_ = new SaveProfileAsDialog(profileStore_->directory(), this);
+    // One store for the window and its dialogs: they all see the same folder.
+    profileDialog_ = new ProfileDialog(*profileStore_, this);
+    newProfileDialog_ = new NewProfileDialog(*profileStore_, this);
+    saveProfileAsDialog_ = new SaveProfileAsDialog(*profileStore_, this);
 
     setupUi(this);
     setWindowTitle(ToolTitle);

@@ -149,7 +149,7 @@ void Velomi::on_pushButton_saveProfileAs_clicked() { saveProfileAsDialog_->show(
 
 void Velomi::on_pushButton_profileManager_clicked()
 {
-    profileDialog_->fillProfileTable(profileStore_->directory());
+    profileDialog_->fillProfileTable();
     profileDialog_->show();
 }
 

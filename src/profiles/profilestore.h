@@ -1,7 +1,8 @@
 #pragma once
 // The profile folder: files "<module>_<name>.txt", one per profile. The
-// window binds a store to QDir::currentPath() + "/Profile"; tests bind one to
-// a temporary directory.
+// window keeps one store, bound to QDir::currentPath() + "/Profile" or the
+// folder given on its command line, and its dialogs use that same store;
+// tests bind one to a temporary directory.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -39,7 +40,6 @@ public:
     static QString defaultDirectory(); // QDir::currentPath() + "/Profile"
 
     QString directory() const { return directory_; }
-    void setDirectory(const QString &directory) { directory_ = directory; }
 
     // 0 -> "Velomi", any other index -> "Quorix".
     static QString moduleName(int module);

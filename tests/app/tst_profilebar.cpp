@@ -1,13 +1,17 @@
 // The window's profile bar without a device: the default profile of a new
-// installation, which selection may be saved, failed saves, unsafe names.
+// installation, which selection may be saved, failed saves, unsafe names, the
+// Profile Manager.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "messages.h"
+#include "profiledialog.h"
 #include "saveprofileasdialog.h"
 #include "velomi.h"
 
@@ -20,18 +24,40 @@ class ProfileBarTest : public QObject
     std::unique_ptr<Velomi> window;
 
     QString profileDir() const { return tmp.filePath(QStringLiteral("Profile")); }
-    void openWindow()
+    void openWindow(bool folderOption = true)
     {
         Velomi::Options options;
-        options.profileDir = profileDir();
+        if (folderOption)
+            options.profileDir = profileDir();
         window = std::make_unique<Velomi>(options);
     }
-    void addProfile(const QString &fileName)
+    void addProfile(const QString &fileName, const QByteArray &keyword = "FILE")
     {
         QVERIFY(QDir().mkpath(profileDir()));
         QFile file(profileDir() + QLatin1Char('/') + fileName);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("lineEdit_keywd:FILE\r\n");
+        file.write("lineEdit_keywd:" + keyword + "\r\n");
+    }
+    // Opens the Profile Manager with its button and deletes `profile`,
+    // answering Yes.
+    void deleteInManager(const QString &profile)
+    {
+        window->pushButton_profileManager->click();
+        ProfileDialog *manager = window->profileDialog();
+        QVERIFY(manager->isVisible());
+        auto *table = manager->findChild<QTableWidget *>("tableWidget");
+        const QList<QTableWidgetItem *> found = table->findItems(profile, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(profile));
+        table->setCurrentCell(found.first()->row(), 0);
+        manager->findChild<QPushButton *>("pushButton_deleteProfile")->click();
+    }
+    QStringList managerRows() const
+    {
+        auto *table = window->profileDialog()->findChild<QTableWidget *>("tableWidget");
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << table->item(row, 0)->text() + '/' + table->item(row, 1)->text();
+        return rows;
     }
     // What a technician does: pick the entry in the selector's list.
     void choose(const QString &text)
@@ -116,6 +142,35 @@ private slots:
         QCOMPARE(recorder.shown.first().title, QStringLiteral("Profile Manager"));
         QVERIFY(recorder.shown.first().text != QLatin1String("Save file success!"));
         QVERIFY(QFileInfo(profileDir()).isFile());
+    }
+
+    // The manager lists the window's own folder, the working folder's Profile
+    // or the one given on the command line, and deletes from it.
+    void managerListsAndDeletesProfiles_data()
+    {
+        QTest::addColumn<bool>("folderOption");
+        QTest::newRow("working folder") << false;
+        QTest::newRow("--profile-dir") << true;
+    }
+    void managerListsAndDeletesProfiles()
+    {
+        QFETCH(bool, folderOption);
+        const auto restore
+            = qScopeGuard([before = QDir::currentPath()] { QDir::setCurrent(before); });
+        QVERIFY(QDir::setCurrent(tmp.path()));
+        addProfile("Velomi_Default.txt");
+        addProfile("Velomi_site.txt");
+        addProfile("Quorix_abc.txt");
+        openWindow(folderOption);
+        window->pushButton_profileManager->click();
+        const QStringList listed = managerRows();
+        deleteInManager("site");
+
+        QCOMPARE(listed, QStringList({"Quorix/abc", "Velomi/Default", "Velomi/site"}));
+        QCOMPARE(managerRows(), QStringList({"Quorix/abc", "Velomi/Default"}));
+        QVERIFY(!QFileInfo::exists(profileDir() + "/Velomi_site.txt"));
+        QCOMPARE(recorder.shown.last().text,
+            QStringLiteral("Delete \r\nModule:Velomi\r\nProfile:site\r\n success !"));
     }
 
     void unsafeNamesStayInTheFolder_data()

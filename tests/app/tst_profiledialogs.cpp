@@ -70,8 +70,9 @@ private slots:
         QFETCH(QString, emitted);
         QFETCH(QString, warning);
         QFETCH(QString, left);
-        NewProfileDialog newDialog(tmp.path());
-        SaveProfileAsDialog saveAsDialog(tmp.path());
+        const ProfileStore store(tmp.path());
+        NewProfileDialog newDialog(store);
+        SaveProfileAsDialog saveAsDialog(store);
         const QList<std::pair<QDialog *, const char *>> dialogs = {
             {&newDialog, SIGNAL(newProfileName(QString))},
             {&saveAsDialog, SIGNAL(saveProfileNameas(QString))}};
@@ -107,7 +108,8 @@ private slots:
     {
         QFETCH(bool, yes);
         recorder.answer = yes;
-        ProfileDialog dialog(tmp.path());
+        const ProfileStore store(tmp.path());
+        ProfileDialog dialog(store);
         auto *table = child<QTableWidget>(&dialog, "tableWidget");
         QCOMPARE(table->rowCount(), 3); // every module: Quorix/abc, Velomi/Default, Velomi/Site_A
         QSignalSpy spy(&dialog, &ProfileDialog::sendDeleteStr);
@@ -134,7 +136,8 @@ private slots:
     void failedOrImpossibleDelete()
     {
         touch("abc.txt"); // listed as abc / abc, which names no file
-        ProfileDialog dialog(tmp.path());
+        const ProfileStore store(tmp.path());
+        ProfileDialog dialog(store);
         auto *table = child<QTableWidget>(&dialog, "tableWidget");
         QSignalSpy spy(&dialog, &ProfileDialog::sendDeleteStr);
         table->setCurrentCell(3, 0);
@@ -145,7 +148,8 @@ private slots:
 
         recorder.shown.clear();
         QTemporaryDir empty;
-        ProfileDialog emptyDialog(empty.path());
+        const ProfileStore emptyStore(empty.path());
+        ProfileDialog emptyDialog(emptyStore);
         emptyDialog.on_pushButton_deleteProfile_clicked(); // no current row
         QVERIFY(recorder.shown.isEmpty());
     }
