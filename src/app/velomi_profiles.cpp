@@ -170,15 +170,30 @@ void Velomi::save_new_profile(const QString &name)
     save_profile_as(name);
 }
 
+// After a save or a delete: only the list changes. The pages keep what the
+// last read showed and the port box what the user chose.
 void Velomi::refresh_profilecomboBox(const QString &name)
 {
-    on_comboBox_panelType_currentIndexChanged(comboBox_panelType->currentIndex());
-    const int i = comboBox_profile->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (i >= 0) {
-        const QSignalBlocker block(comboBox_profile); // the pages already show it
-        comboBox_profile->setCurrentIndex(i);
-        pushButton_saveProfile->setEnabled(name != ProfileStore::DefaultName);
-    } else {
-        rebuildProfileList(false);
+    const QString shown = comboBox_profile->currentText();
+    rebuildProfileList(false);
+    const QSignalBlocker block(comboBox_profile); // loading is decided here
+    const auto select = [this](const QString &text) {
+        const int i = comboBox_profile->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (i >= 0)
+            comboBox_profile->setCurrentIndex(i);
+        return i >= 0;
+    };
+    // The pages show the values just saved under `name`, or still those of
+    // the entry shown; the values read from the device keep their entry.
+    if (!select(name) && !select(shown)) {
+        if (shown == CurrentSetting) {
+            rebuildProfileList(true);
+        } else if (comboBox_profile->count() > 0) {
+            // The profile shown is gone: show the first and its values.
+            comboBox_profile->setCurrentIndex(0);
+            loadProfileFile(comboBox_profile->currentText(), false);
+        }
     }
+    const QString now = comboBox_profile->currentText();
+    pushButton_saveProfile->setEnabled(now != ProfileStore::DefaultName && now != CurrentSetting);
 }

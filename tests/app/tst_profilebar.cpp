@@ -1,6 +1,6 @@
 // The window's profile bar without a device: the default profile of a new
 // installation, which selection may be saved, failed saves, unsafe names, the
-// Profile Manager.
+// Profile Manager and what the selector shows after a delete.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -171,6 +171,28 @@ private slots:
         QVERIFY(!QFileInfo::exists(profileDir() + "/Velomi_site.txt"));
         QCOMPARE(recorder.shown.last().text,
             QStringLiteral("Delete \r\nModule:Velomi\r\nProfile:site\r\n success !"));
+    }
+
+    // After a delete the selector, the pages and Save agree: the entry shown
+    // stays while it exists, otherwise the first is shown and loaded.
+    void deleteLeavesSelectorAndPagesAgreeing()
+    {
+        addProfile("Velomi_Default.txt", "DEF");
+        addProfile("Velomi_other.txt", "OTHER");
+        addProfile("Velomi_site.txt", "SITE");
+        openWindow();
+        choose("site");
+        QCOMPARE(window->lineEdit_keywd->text(), QStringLiteral("SITE"));
+
+        deleteInManager("other");
+        QCOMPARE(window->comboBox_profile->currentText(), QStringLiteral("site"));
+        QCOMPARE(window->lineEdit_keywd->text(), QStringLiteral("SITE"));
+        QVERIFY(window->pushButton_saveProfile->isEnabled());
+
+        deleteInManager("site");
+        QCOMPARE(window->comboBox_profile->currentText(), QStringLiteral("Default"));
+        QCOMPARE(window->lineEdit_keywd->text(), QStringLiteral("DEF"));
+        QVERIFY(!window->pushButton_saveProfile->isEnabled());
     }
 
     void unsafeNamesStayInTheFolder_data()

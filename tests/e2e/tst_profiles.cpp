@@ -1,10 +1,14 @@
 // Profiles with a device: what was saved comes back on the pages, and Write All
-// then puts it on the device.
+// then puts it on the device; the profile bar leaves what the read showed and
+// the port the user chose alone.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "e2efixture.h"
+#include "newprofiledialog.h"
+#include "profiledialog.h"
 #include "saveprofileasdialog.h"
 #include "writeallvalues.h"
 
@@ -29,6 +33,27 @@ QStringList entries(const QComboBox *combo)
     return items;
 }
 
+// Types the name into a name dialog and presses its OK button.
+void nameIn(QDialog *dialog, const QString &name)
+{
+    QVERIFY(dialog->isVisible());
+    auto *edit = dialog->findChild<QLineEdit *>("lineEdit_newProfileName");
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    dialog->findChild<QPushButton *>("pushButton_ok")->click();
+    QVERIFY(!dialog->isVisible());
+}
+
+void deleteInManager(Velomi &w, const QString &profile)
+{
+    w.pushButton_profileManager->click();
+    auto *table = w.profileDialog()->findChild<QTableWidget *>("tableWidget");
+    const QList<QTableWidgetItem *> found = table->findItems(profile, Qt::MatchExactly);
+    QVERIFY2(!found.isEmpty(), qPrintable(profile));
+    table->setCurrentCell(found.first()->row(), 0);
+    w.profileDialog()->findChild<QPushButton *>("pushButton_deleteProfile")->click();
+}
+
 } // namespace
 
 class ProfilesTest : public QObject
@@ -36,6 +61,7 @@ class ProfilesTest : public QObject
     Q_OBJECT
 private slots:
     void savedProfileComesBackAndIsWritten();
+    void profileBarLeavesReadLayoutAndPortAlone();
 };
 
 void ProfilesTest::savedProfileComesBackAndIsWritten()
@@ -79,6 +105,36 @@ void ProfilesTest::savedProfileComesBackAndIsWritten()
     QVERIFY(t.openAndRead());
     const QStringList lost = differences(writtenWidgets(t47), site, t.pages());
     QVERIFY2(lost.isEmpty(), qPrintable(lost.join("\n")));
+}
+
+// Save As, New Profile and a delete rebuild the selector and nothing else:
+// the AGPS selector the read showed stays, and so does a typed port path.
+void ProfilesTest::profileBarLeavesReadLayoutAndPortAlone()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    QVERIFY(!w.comboBox_geotr_agps->isHidden());
+
+    w.pushButton_saveProfileAs->click();
+    nameIn(w.saveProfileAsDialog(), "one");
+    QVERIFY(!w.comboBox_geotr_agps->isHidden());
+    w.pushButton_newProfile->click();
+    nameIn(w.newProfileDialog(), "two");
+    QVERIFY(!w.comboBox_geotr_agps->isHidden());
+    deleteInManager(w, "one");
+    QVERIFY(!w.comboBox_geotr_agps->isHidden());
+    QVERIFY(!w.label_agps->isHidden());
+
+    w.pushButtonClose->click();
+    const QString typed = t.sim.portPath() + QStringLiteral("-typed");
+    QLineEdit *portEdit = w.comboBoxPortName->lineEdit();
+    portEdit->selectAll();
+    QTest::keyClicks(portEdit, typed);
+    w.pushButton_saveProfileAs->click();
+    nameIn(w.saveProfileAsDialog(), "three");
+    QCOMPARE(w.comboBoxPortName->currentText(), typed);
 }
 
 QTEST_MAIN(ProfilesTest)
