@@ -92,10 +92,6 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
             logScroll->setValue(maximum);
     });
     connect(logScroll, &QScrollBar::actionTriggered, this, [this] { logFollowsEnd_ = false; });
-    // A new installation gets its Profile folder and default profile from
-    // the form's own start values instead of two warnings.
-    ensureDefaultProfile();
-
     serialManager_ = new ManageSerialPort;
     session_ = new Session(serialManager_, this);
     connectSession();
@@ -140,6 +136,10 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     comboBox_ansin_onoff->clear();
     comboBox_ansin_onoff->addItems({QStringLiteral("Off"), QStringLiteral("Enable(Ring)"),
                                     QStringLiteral("Enable(Auto-Answer)")});
+    // A new installation gets its Profile folder and default profile from
+    // the form's own start values instead of two warnings; only now does
+    // every selector have its items, so the default holds a choice for each.
+    ensureDefaultProfile();
 
     connectGeoFenceFields();
     applyStartState();

@@ -20,7 +20,9 @@ QString valueText(const WidgetRef &widget, const FormValues &values)
     case WidgetKind::LineEdit:
         return values.text(widget.name);
     case WidgetKind::ComboBox:
-        return QString::number(values.index(widget.name));
+        // No selection is not a choice: a file holding -1 would blank the
+        // selector on loading and send an empty field.
+        return QString::number(qMax(values.index(widget.name), 0));
     case WidgetKind::CheckBox:
     case WidgetKind::RadioButton:
         break;
@@ -65,7 +67,7 @@ FormValues read(const QByteArray &bytes, const QList<WidgetRef> &widgets)
                                             : line.section(QLatin1Char(':'), 1, 1));
             break;
         case WidgetKind::ComboBox:
-            values.setIndex(widget.name, line.section(QLatin1Char(':'), 1, 1).toInt());
+            values.setIndex(widget.name, qMax(line.section(QLatin1Char(':'), 1, 1).toInt(), 0));
             break;
         case WidgetKind::CheckBox:
         case WidgetKind::RadioButton:

@@ -12,7 +12,7 @@ namespace ProfileFormat
 
 // Line edits first, then check boxes, combo boxes and radio buttons, each
 // kind in the order of `widgets`. A widget missing from `values` is written
-// empty, unchecked or as index 0.
+// empty, unchecked or as index 0; a combo box without a selection as 0.
 QByteArray write(const QList<WidgetRef> &widgets, const FormValues &values);
 
 // Values for every widget of `widgets`, taken from the first line whose key
@@ -20,7 +20,8 @@ QByteArray write(const QList<WidgetRef> &widgets, const FormValues &values);
 // after the first ":" (an address may carry a port); other line edits stop
 // at the second ":". A check box or radio button is checked unless its value
 // is "Unchecked", so a missing line checks it, as files from other
-// installations rely on. A combo value that is not a number, or a missing
+// installations rely on. A combo value that is not a number or is negative
+// (files written before a selector had its items hold -1), or a missing
 // line, gives index 0.
 FormValues read(const QByteArray &bytes, const QList<WidgetRef> &widgets);
 

@@ -1,6 +1,8 @@
 // Profiles with a device: what was saved comes back on the pages, and Write All
-// then puts it on the device; the profile bar leaves what the read showed and
-// the port the user chose alone.
+// then puts it on the device; the default profile a new installation gets
+// keeps every selector; the profile bar leaves what the read
+// showed and the port the user chose alone.
+#include <QJsonArray>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -54,6 +56,23 @@ void deleteInManager(Velomi &w, const QString &profile)
     w.profileDialog()->findChild<QPushButton *>("pushButton_deleteProfile")->click();
 }
 
+// Presses the Report page's Write and waits for the device's answer.
+bool writeReports(WindowUnderTest &t)
+{
+    const QString success = QStringLiteral("Write command success!  ");
+    const int before = t.count(success);
+    t.window->pushButtonSet_rpt->click();
+    return t.waitFor(success, before + 1);
+}
+
+// Destinations whose groups and types all differ from the form's first ones:
+// destination, group, type, follow-on, event.
+const QJsonArray DeviceReports = {QJsonArray {"+4930111222", "3", "20", "0", "4"},
+    QJsonArray {"+4930111333", "5", "31", "0", "1"},
+    QJsonArray {"+4930111444", "2", "12", "0", "255"},
+    QJsonArray {"+4930111555", "4", "14", "0", "4"},
+    QJsonArray {"+4930111666", "2", "17", "0", "1"}};
+
 } // namespace
 
 class ProfilesTest : public QObject
@@ -61,6 +80,7 @@ class ProfilesTest : public QObject
     Q_OBJECT
 private slots:
     void savedProfileComesBackAndIsWritten();
+    void newProfileFromAFreshDefaultKeepsEveryList();
     void profileBarLeavesReadLayoutAndPortAlone();
 };
 
@@ -105,6 +125,32 @@ void ProfilesTest::savedProfileComesBackAndIsWritten()
     QVERIFY(t.openAndRead());
     const QStringList lost = differences(writtenWidgets(t47), site, t.pages());
     QVERIFY2(lost.isEmpty(), qPrintable(lost.join("\n")));
+}
+
+// The default profile a new installation writes for itself holds a real
+// choice for every selector, so a profile made from it writes a type.
+void ProfilesTest::newProfileFromAFreshDefaultKeepsEveryList()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.startWithState({{"RPT", DeviceReports}}), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    QFile defaultFile(t.dir.filePath("Profile/Velomi_Default.txt"));
+    QVERIFY(defaultFile.open(QIODevice::ReadOnly));
+    QVERIFY(!defaultFile.readAll().contains(":-1\r\n"));
+    w.pushButton_newProfile->click();
+    nameIn(w.newProfileDialog(), "site2");
+    QCOMPARE(w.comboBox_profile->currentText(), QStringLiteral("site2"));
+
+    QCOMPARE(w.comboBox_ansin_onoff->currentIndex(), 0);
+    for (int row = 1; row <= 5; ++row)
+        QCOMPARE(
+            t.find<QComboBox>(QStringLiteral("comboBox_rpt_type_%1").arg(row))->currentIndex(), 0);
+    QVERIFY(writeReports(t));
+    const QJsonArray stored = t.sim.snapshot().value("RPT").toArray();
+    for (int row = 0; row < 5; ++row)
+        QVERIFY2(!stored.at(row).toArray().at(2).toString().isEmpty(),
+            qPrintable(QStringLiteral("row %1").arg(row + 1)));
 }
 
 // Save As, New Profile and a delete rebuild the selector and nothing else:

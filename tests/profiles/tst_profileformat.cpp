@@ -62,6 +62,8 @@ private slots:
             << QVariant("ab");
         QTest::newRow("combo not a number")
             << "comboBox_x" << QByteArray("comboBox_x:abc\r\n") << QVariant(0);
+        QTest::newRow("combo without a selection")
+            << "comboBox_x" << QByteArray("comboBox_x:-1\r\n") << QVariant(0);
         QTest::newRow("missing check box is checked")
             << "checkBox_x" << QByteArray() << QVariant(true);
     }
