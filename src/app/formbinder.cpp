@@ -32,16 +32,15 @@ void walk(const QObject *parent, QList<QPair<WidgetRef, QWidget *>> &out, Widget
     }
 }
 
-// An exclusive radio button refuses to be unchecked directly; a profile or
-// a decoder may still leave a whole group unchecked.
+// A group of exclusive radio buttons always keeps one choice, as it does
+// for the user: unchecking one of them is left to checking another. A
+// profile that marks the whole group "Unchecked" (one saved before any read)
+// therefore keeps the group's current choice instead of sending an empty
+// group field on the next write.
 void setButton(QAbstractButton *button, bool checked)
 {
-    if (!checked && button->isChecked() && button->autoExclusive()) {
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-        button->setAutoExclusive(true);
+    if (!checked && button->autoExclusive())
         return;
-    }
     button->setChecked(checked);
 }
 

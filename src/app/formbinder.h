@@ -44,7 +44,8 @@ FormValues collect(QWidget *root);
 
 // Puts each value into the widget of that name below `root` (line edits and
 // labels take text, combo boxes and stacked widgets an index, check boxes and
-// radio buttons a state). Setters emit their usual change signals. Names
+// radio buttons a state; an exclusive radio button is only ever checked, so
+// its group keeps a choice). Setters emit their usual change signals. Names
 // that match no widget are skipped. Returns the names applied.
 QStringList apply(QWidget *root, const FormValues &values);
 

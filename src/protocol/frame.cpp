@@ -12,4 +12,15 @@ QByteArray command(const QString &body)
     return (Head + safeBody + QLatin1Char('\r')).toLatin1();
 }
 
+std::optional<Notice> refusedValue(std::initializer_list<LabelledValue> values)
+{
+    for (const auto &[label, text] : values)
+        for (const QChar c : text)
+            if (c == QLatin1Char(',') || c == QLatin1Char(';') || c.unicode() < 0x20)
+                return Notice::info(
+                    QStringLiteral("%1 may not contain \",\", \";\" or control characters!")
+                        .arg(label));
+    return std::nullopt;
+}
+
 } // namespace Frame

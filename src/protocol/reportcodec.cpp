@@ -1,6 +1,7 @@
 #include "reportcodec.h"
 
 #include "answer.h"
+#include "frame.h"
 #include "reporttypes.h"
 
 #include <iterator>
@@ -44,16 +45,6 @@ QString groupName(int row, int group)
 bool validRow(int row)
 {
     return row >= 1 && row <= RowCount;
-}
-
-// A comma or semicolon would shift the device's fields and a control
-// character would end the frame early.
-bool safeDestination(const QString &text)
-{
-    for (const QChar c : text)
-        if (c == QLatin1Char(',') || c == QLatin1Char(';') || c.unicode() < 0x20)
-            return false;
-    return true;
 }
 
 QString groupField(int row, const FormValues &v)
@@ -110,11 +101,9 @@ RowWrite rowBody(int row, const FormValues &v, const ModelFlags &m)
         return w;
     }
     const QString destination = v.text(destinationName(row));
-    if (!safeDestination(destination)) {
-        w.notice = Notice::info(
-            QStringLiteral("Report destination %1 may not contain \",\", \";\" or control "
-                           "characters!")
-                .arg(row));
+    if (const auto refusal
+        = Frame::refusedValue({{QStringLiteral("Report destination %1").arg(row), destination}})) {
+        w.notice = *refusal;
         return w;
     }
     w.ok = true;

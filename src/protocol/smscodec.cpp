@@ -1,6 +1,7 @@
 #include "smscodec.h"
 
 #include "answer.h"
+#include "frame.h"
 
 namespace SmsCodec
 {
@@ -36,6 +37,19 @@ bool isPhoneCharacter(QChar c)
            c == QLatin1Char('*') || c == QLatin1Char('#') || c == QLatin1Char('&');
 }
 
+// `body` is sent unless one of the labelled values is refused.
+WriteCheck checked(const QString &body, std::initializer_list<Frame::LabelledValue> values)
+{
+    WriteCheck check;
+    if (const auto refusal = Frame::refusedValue(values)) {
+        check.notices << *refusal;
+        return check;
+    }
+    check.send = true;
+    check.body = body;
+    return check;
+}
+
 FormValues fieldsInto(const QString &received, const QString &keyword, const QStringList &names)
 {
     const QStringList fields = Answer::fields(received, keyword);
@@ -58,6 +72,11 @@ WriteCheck keywordAccess(const FormValues &v)
         check.notices << Notice::info(QStringLiteral("Keyword length error!"));
         return check;
     }
+    if (const auto refusal = Frame::refusedValue(
+            {{QStringLiteral("SMS Keyword"), keyword}, {QStringLiteral("Access Code"), code}})) {
+        check.notices << *refusal;
+        return check;
+    }
     const Length keywordLength = checkTextLength(keyword, 0, KeywordMax, check.notices);
     const Length codeLength = checkTextLength(code, CodeMin, CodeMax, check.notices);
 
@@ -75,26 +94,32 @@ WriteCheck keywordAccess(const FormValues &v)
     return check;
 }
 
-QString apnBody(const FormValues &v)
+WriteCheck apn(const FormValues &v)
 {
-    return QStringLiteral("APN:%1,%2,%3")
-        .arg(v.text(QStringLiteral("lineEdit_apn_internet")),
-             v.text(QStringLiteral("lineEdit_apn_user")),
-             v.text(QStringLiteral("lineEdit_apn_passwd")));
+    const QString name = v.text(QStringLiteral("lineEdit_apn_internet"));
+    const QString user = v.text(QStringLiteral("lineEdit_apn_user"));
+    const QString password = v.text(QStringLiteral("lineEdit_apn_passwd"));
+    return checked(QStringLiteral("APN:%1,%2,%3").arg(name, user, password),
+        {{QStringLiteral("APN Name"), name}, {QStringLiteral("APN User"), user},
+            {QStringLiteral("APN Password"), password}});
 }
 
-QString xmlBody(const FormValues &v)
+WriteCheck xml(const FormValues &v)
 {
-    return QStringLiteral("XML:%1,%2")
-        .arg(v.text(QStringLiteral("lineEdit_XML_user")),
-             v.text(QStringLiteral("lineEdit_XML_password")));
+    const QString user = v.text(QStringLiteral("lineEdit_XML_user"));
+    const QString password = v.text(QStringLiteral("lineEdit_XML_password"));
+    return checked(QStringLiteral("XML:%1,%2").arg(user, password),
+        {{QStringLiteral("XML User"), user}, {QStringLiteral("XML Password"), password}});
 }
 
-QString callerIdBody(const FormValues &v)
+// The caller-ID fields are checked when edited; a profile can still bring
+// in a separator.
+WriteCheck callerIds(const FormValues &v)
 {
-    return QStringLiteral("CALID:1,%1;CALID:2,%2")
-        .arg(v.text(QStringLiteral("lineEdit_call_id1")),
-             v.text(QStringLiteral("lineEdit_call_id2")));
+    const QString first = v.text(QStringLiteral("lineEdit_call_id1"));
+    const QString second = v.text(QStringLiteral("lineEdit_call_id2"));
+    return checked(QStringLiteral("CALID:1,%1;CALID:2,%2").arg(first, second),
+        {{QStringLiteral("Caller ID1"), first}, {QStringLiteral("Caller ID2"), second}});
 }
 
 FieldCheck checkPhoneNumber(const QString &text, int maximum)

@@ -17,10 +17,12 @@ struct WriteCheck
     bool reenablePages = false; // enable the tab widget and zero the progress
 };
 
+// Every writer refuses a value holding "," ";" or a control character
+// (Frame::refusedValue), naming the field.
 WriteCheck keywordAccess(const FormValues &v); // "KEYWD:..;ACCES:1,.."
-QString apnBody(const FormValues &v);          // "APN:name,user,password"
-QString xmlBody(const FormValues &v);          // "XML:user,password"
-QString callerIdBody(const FormValues &v);     // "CALID:1,id1;CALID:2,id2"
+WriteCheck apn(const FormValues &v); // "APN:name,user,password"
+WriteCheck xml(const FormValues &v); // "XML:user,password"
+WriteCheck callerIds(const FormValues &v); // "CALID:1,id1;CALID:2,id2"
 
 // Caller-ID check when editing finishes: a refused text empties the field.
 struct FieldCheck

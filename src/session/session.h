@@ -23,6 +23,9 @@
 class Link;
 class FirmwareUpgrade;
 struct FirmwareStep;
+namespace SmsCodec {
+struct WriteCheck;
+}
 
 class Session : public QObject
 {
@@ -228,7 +231,7 @@ private:
     void appendSensorPage();
 
     // Page writers and the write chains: sessionwrite.cpp
-    Sent doKeywordAccess();
+    Sent doChecked(const SmsCodec::WriteCheck &check); // sends it or tells why not
     Sent doReportRow(int row);
     Sent doFence(int fence, int page);
     Sent doFenceByType(int fence);

@@ -124,11 +124,10 @@ Session::Sent Session::doWrite(const QString &body)
     return sendGuarded(body) ? Sent::Yes : Sent::PortClosed;
 }
 
-Session::Sent Session::doKeywordAccess()
+Session::Sent Session::doChecked(const SmsCodec::WriteCheck &check)
 {
     if (!portGuard())
         return Sent::PortClosed;
-    const SmsCodec::WriteCheck check = SmsCodec::keywordAccess(formValues());
     if (check.send) {
         sendCommand(check.body);
         return Sent::Yes;
@@ -187,25 +186,25 @@ Session::Sent Session::doFenceByType(int fence)
 void Session::writeKeywordAccess()
 {
     Scope scope(*this);
-    doKeywordAccess();
+    doChecked(SmsCodec::keywordAccess(formValues()));
 }
 
 void Session::writeApn()
 {
     Scope scope(*this);
-    doWrite(SmsCodec::apnBody(formValues()));
+    doChecked(SmsCodec::apn(formValues()));
 }
 
 void Session::writeXml()
 {
     Scope scope(*this);
-    doWrite(SmsCodec::xmlBody(formValues()));
+    doChecked(SmsCodec::xml(formValues()));
 }
 
 void Session::writeCallerIds()
 {
     Scope scope(*this);
-    doWrite(SmsCodec::callerIdBody(formValues()));
+    doChecked(SmsCodec::callerIds(formValues()));
 }
 
 void Session::writeSettings()
@@ -292,7 +291,7 @@ void Session::startWriteAll()
     emit pagesEnabled(false);
     rptWriteIndex_ = 0;
     geoFenceWriteStep_ = 0;
-    const Sent sent = doKeywordAccess();
+    const Sent sent = doChecked(SmsCodec::keywordAccess(formValues()));
     if (sent != Sent::Yes) {
         stopWriteAll(sent, SmsProgramPage);
         return;
@@ -334,13 +333,13 @@ void Session::runWriteAllRow(const WriteAllRow &row)
     Sent sent = Sent::Yes;
     switch (row.next) {
     case Next::Apn:
-        sent = doWrite(SmsCodec::apnBody(v));
+        sent = doChecked(SmsCodec::apn(v));
         break;
     case Next::Report:
         sent = doReportRow(row.arg);
         break;
     case Next::Xml:
-        sent = doWrite(SmsCodec::xmlBody(v));
+        sent = doChecked(SmsCodec::xml(v));
         break;
     case Next::Fence:
         sent = doFenceByType(row.arg);
@@ -352,7 +351,7 @@ void Session::runWriteAllRow(const WriteAllRow &row)
         sent = doWrite(SettingsCodec::gpsTrackerBody(v, model_));
         break;
     case Next::CallerIds:
-        sent = doWrite(SmsCodec::callerIdBody(v));
+        sent = doChecked(SmsCodec::callerIds(v));
         break;
     case Next::End:
         setPending(NoCommand);

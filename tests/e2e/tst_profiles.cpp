@@ -1,6 +1,6 @@
 // Profiles with a device: what was saved comes back on the pages, and Write All
 // then puts it on the device; the default profile a new installation gets
-// keeps every selector; the profile bar leaves what the read
+// keeps every selector and report group; the profile bar leaves what the read
 // showed and the port the user chose alone.
 #include <QJsonArray>
 #include <QLineEdit>
@@ -81,6 +81,7 @@ class ProfilesTest : public QObject
 private slots:
     void savedProfileComesBackAndIsWritten();
     void newProfileFromAFreshDefaultKeepsEveryList();
+    void profileWithoutAGroupKeepsTheGroupRead();
     void profileBarLeavesReadLayoutAndPortAlone();
 };
 
@@ -151,6 +152,25 @@ void ProfilesTest::newProfileFromAFreshDefaultKeepsEveryList()
     for (int row = 0; row < 5; ++row)
         QVERIFY2(!stored.at(row).toArray().at(2).toString().isEmpty(),
             qPrintable(QStringLiteral("row %1").arg(row + 1)));
+}
+
+// A profile that marks a whole group "Unchecked" (as one saved before any
+// read does) leaves the group the read showed.
+void ProfilesTest::profileWithoutAGroupKeepsTheGroupRead()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.startWithState({{"RPT", DeviceReports}}), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    QFile defaultFile(t.dir.filePath("Profile/Velomi_Default.txt"));
+    QVERIFY(defaultFile.open(QIODevice::ReadOnly));
+    QVERIFY(defaultFile.readAll().contains("radioButton_rpt_group_1_3:Unchecked\r\n"));
+
+    choose(w.comboBox_profile, "Default");
+    QVERIFY(writeReports(t));
+    const QJsonArray stored = t.sim.snapshot().value("RPT").toArray();
+    for (int row = 0; row < 5; ++row)
+        QCOMPARE(stored.at(row).toArray().at(1), DeviceReports.at(row).toArray().at(1));
 }
 
 // Save As, New Profile and a delete rebuild the selector and nothing else:

@@ -3,6 +3,8 @@
 // shows what was written.
 #include <QComboBox>
 #include <QJsonArray>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include "e2efixture.h"
@@ -155,6 +157,7 @@ private slots:
     void writtenSettingsComeBackOnTheNextRead_data();
     void writtenSettingsComeBackOnTheNextRead();
     void voicePromptBoxesOfTheZoVariant();
+    void separatorsInTypedValuesAreRefused();
 };
 
 void SettingsTest::writtenSettingsComeBackOnTheNextRead_data()
@@ -260,6 +263,49 @@ void SettingsTest::voicePromptBoxesOfTheZoVariant()
         w.windowTitle().endsWith(QStringLiteral(" :T47_ZO_V1.0")), qPrintable(w.windowTitle()));
     QVERIFY(!w.checkBox_voicePrompt_1->isHidden());
     QCOMPARE(checked(), (QList<bool> {false, true, false, true}));
+}
+
+// "," and ";" separate the device's fields and items: a keyword
+// "AB;GUDT:0,0" would also set the guard times. Each Write refuses such a
+// value, naming the field, and sends nothing. The values are set as a profile
+// would set them, past the caller-ID check that runs when editing ends.
+void SettingsTest::separatorsInTypedValuesAreRefused()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    const struct
+    {
+        QLineEdit *field;
+        const char *value;
+        QPushButton *write;
+        const char *label;
+    } cases[] = {
+        {w.lineEdit_keywd, "AB;GUDT:0,0", w.pushButtonSet_keywd_access, "SMS Keyword"},
+        {w.lineEdit_access, "12,34", w.pushButtonSet_keywd_access, "Access Code"},
+        {w.lineEdit_apn_internet, "web;GUDT:0,0", w.pushButtonSet_apn, "APN Name"},
+        {w.lineEdit_apn_user, "u,x", w.pushButtonSet_apn, "APN User"},
+        {w.lineEdit_apn_passwd, "p;w", w.pushButtonSet_apn, "APN Password"},
+        {w.lineEdit_XML_user, "x;GUDT:0,0", w.pushButton_XML_function, "XML User"},
+        {w.lineEdit_XML_password, "p,w", w.pushButton_XML_function, "XML Password"},
+        {w.lineEdit_call_id1, "112;GUDT:0,0", w.pushButtonSet_callid, "Caller ID1"},
+        {w.lineEdit_call_id2, "112,1", w.pushButtonSet_callid, "Caller ID2"},
+    };
+    const QJsonObject before = t.sim.snapshot();
+    const QByteArray lastFrame = w.session()->lastCommandFrame();
+    for (const auto &c : cases) {
+        const QString kept = c.field->text();
+        c.field->setText(QString::fromLatin1(c.value));
+        t.recorder.shown.clear();
+        c.write->click();
+        QCOMPARE(t.recorder.texts(),
+            QStringList {QStringLiteral("%1 may not contain \",\", \";\" or control characters!")
+                             .arg(c.label)});
+        QCOMPARE(w.session()->lastCommandFrame(), lastFrame);
+        c.field->setText(kept);
+    }
+    QCOMPARE(t.sim.snapshot(), before);
 }
 
 QTEST_MAIN(SettingsTest)

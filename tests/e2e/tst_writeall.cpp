@@ -51,6 +51,7 @@ private slots:
     void roundTrip();
     void closedPortOnlySaysSo();
     void noChangesNothing();
+    void separatorInAValueStopsAtItsPage();
 };
 
 void WriteAllTest::roundTrip_data()
@@ -188,6 +189,35 @@ void WriteAllTest::noChangesNothing()
     FormValues expected = pages;
     expected.setText("lineEdit_keywd", "ZZZZ");
     QCOMPARE(t.pages(), expected);
+}
+
+// A caller ID with a ";" (a profile can hold one; the check while editing
+// never ran) would also set the guard times: Write All writes the pages before
+// it, then stops there, naming the field and the page, and leaves the pages
+// usable.
+void WriteAllTest::separatorInAValueStopsAtItsPage()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    const QJsonObject before = t.sim.snapshot();
+    w.lineEdit_call_id1->setText(QStringLiteral("112;GUDT:0,0"));
+    w.lineEdit_apn_user->setText(QStringLiteral("written"));
+    t.recorder.shown.clear();
+    w.pushButton_writeAll->click();
+    const QString stopped
+        = QStringLiteral("Write All stopped: check the value on the \"Settings\" page.");
+    QVERIFY2(t.waitFor(stopped), qPrintable(t.recorder.texts().join(" | ")));
+    QCOMPARE(t.recorder.texts().mid(1),
+        QStringList({"Caller ID1 may not contain \",\", \";\" or control characters!", stopped}));
+    QVERIFY(w.tabWidget_velomi->isEnabled());
+    QCOMPARE(w.session()->pendingCommand(), 0);
+    const QJsonObject after = t.sim.snapshot();
+    QCOMPARE(after.value("APN").toArray().at(1).toString(), QStringLiteral("written"));
+    QCOMPARE(after.value("CAL"), before.value("CAL"));
+    QCOMPARE(
+        after.value("CFG").toObject().value("GUDT"), before.value("CFG").toObject().value("GUDT"));
 }
 
 QTEST_MAIN(WriteAllTest)

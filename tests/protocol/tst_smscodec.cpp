@@ -104,16 +104,16 @@ void TestSmsCodec::bodies()
 {
     FormValues v;
     v.setText("lineEdit_apn_internet", "internet");
-    QCOMPARE(apnBody(v), QString("APN:internet,,"));
+    QCOMPARE(apn(v).body, QString("APN:internet,,"));
     v.setText("lineEdit_apn_user", "u");
     v.setText("lineEdit_apn_passwd", "p%1");
-    QCOMPARE(apnBody(v), QString("APN:internet,u,p%1"));
+    QCOMPARE(apn(v).body, QString("APN:internet,u,p%1"));
 
     v.setText("lineEdit_XML_user", "x");
-    QCOMPARE(xmlBody(v), QString("XML:x,"));
+    QCOMPARE(xml(v).body, QString("XML:x,"));
 
     v.setText("lineEdit_call_id1", "+123");
-    QCOMPARE(callerIdBody(v), QString("CALID:1,+123;CALID:2,"));
+    QCOMPARE(callerIds(v).body, QString("CALID:1,+123;CALID:2,"));
 }
 
 void TestSmsCodec::phoneNumber_data()
