@@ -7,6 +7,7 @@
 #include "geofencecodec.h"
 #include "inactivitycodec.h"
 #include "infocodec.h"
+#include "link.h"
 #include "modeldetect.h"
 #include "reportcodec.h"
 #include "sensorcodec.h"
@@ -60,6 +61,10 @@ constexpr int SensorPageSize = 5;
 void Session::startRead()
 {
     Scope scope(*this);
+    if (!link_ || !link_->isOpen()) {
+        notify(Notice::info(QStringLiteral("Serial Port is not open! \"Read\"")));
+        return;
+    }
     sensorListText_.clear();
     configurationRead_ = true;
     sendQuery(QStringLiteral("VER?:"), ReadVersion);

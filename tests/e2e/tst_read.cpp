@@ -10,6 +10,7 @@ private slots:
     void readShowsWhatTheDeviceHolds_data();
     void readShowsWhatTheDeviceHolds();
     void oneWritePerPageChangesTheDevice();
+    void readWithThePortClosedSaysSoAndSendsNothing();
 };
 
 void ReadTest::readShowsWhatTheDeviceHolds_data()
@@ -77,6 +78,17 @@ void ReadTest::oneWritePerPageChangesTheDevice()
     QCOMPARE(device.value("APN").toArray().at(2).toString(), QString());
     QCOMPARE(device.value("CAL").toArray().at(0).toString(), QStringLiteral("+4912345"));
     QCOMPARE(device.value("CAL").toArray().at(1).toString(), QStringLiteral("*31#"));
+}
+
+void ReadTest::readWithThePortClosedSaysSoAndSendsNothing()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    Velomi &w = *t.window;
+    w.pushButton_read->click();
+    QCOMPARE(t.recorder.texts(), QStringList {"Serial Port is not open! \"Read\""});
+    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QVERIFY(w.textEditReceive->toPlainText().isEmpty());
 }
 
 QTEST_MAIN(ReadTest)
