@@ -69,14 +69,18 @@ void Session::setTimings(const Timings &timings)
     timings_ = timings;
 }
 
-bool Session::isBusy() const
-{
-    return isChainCode(pendingCommand_) || upgrade_->isActive();
-}
+bool Session::isBusy() const { return chainWaits() || upgrade_->isActive(); }
 
 bool Session::canWriteAll() const
 {
     return link_ && link_->isOpen();
+}
+
+// A chain waits for an answer and gives up when none comes.
+bool Session::chainWaits() const
+{
+    return isChainCode(pendingCommand_)
+        || (pendingCommand_ == Information && windowsAfterInformation_);
 }
 
 bool Session::isChainCode(int code)
@@ -123,7 +127,9 @@ void Session::sendCommand(const QString &body)
 void Session::setPending(int code)
 {
     pendingCommand_ = code;
-    if (!isChainCode(code)) {
+    if (code != Information)
+        windowsAfterInformation_ = false;
+    if (!chainWaits()) {
         answerTimer_.stop();
         return;
     }
@@ -337,7 +343,7 @@ void Session::onRestartTick()
 
 void Session::onAnswerTimeout()
 {
-    if (!isChainCode(pendingCommand_))
+    if (!chainWaits())
         return;
     Scope scope(*this);
     const int code = pendingCommand_;
@@ -354,7 +360,7 @@ void Session::onAnswerTimeout()
 // is dropped instead of being taken for the next command's answer.
 void Session::stopWaitingChain()
 {
-    if (!isChainCode(pendingCommand_))
+    if (!chainWaits())
         return;
     staleFilter_.arm(lastChainBody_);
     rptWriteIndex_ = 0;

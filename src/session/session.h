@@ -209,6 +209,7 @@ private:
     void startCountdown(int seconds);
     void onRestartTick();
     void onAnswerTimeout();
+    bool chainWaits() const;
     void stopWaitingChain();
 
     // Read chain and answers: sessionread.cpp
@@ -262,6 +263,9 @@ private:
     QString sensorListText_;
     int completedReads_ = 0;
     bool configurationRead_ = false;
+    // The read of a device with both end variants waits for the information
+    // answer before it asks for the inactivity windows.
+    bool windowsAfterInformation_ = false;
 
     int geoFenceReadIndex_ = 1;
     int rptReadIndex_ = 1;

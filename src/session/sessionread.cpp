@@ -283,14 +283,20 @@ void Session::endRead()
     ++completedReads_;
     if (model_.variantQO || model_.variantKAL)
         emit variantPagesRequested(model_.variantQO, model_.variantKAL);
+    if (model_.variantKAL) {
+        // The read ends after the second schedule window. The information
+        // query goes first when the variant has one too: the device answers
+        // one command at a time.
+        windowsAfterInformation_ = model_.variantQO;
+        if (model_.variantQO)
+            sendQuery(QStringLiteral("INFO:"), Information);
+        else
+            sendQuery(QStringLiteral("INACTW?:1"), ReadInactivityWindow1);
+        return;
+    }
     if (model_.variantQO) {
         sendCommand(QStringLiteral("INFO:"));
         setPending(Information);
-    }
-    if (model_.variantKAL) {
-        // The read ends after the second schedule window.
-        sendQuery(QStringLiteral("INACTW?:1"), ReadInactivityWindow1);
-        return;
     }
     finishRead();
 }
@@ -318,6 +324,8 @@ void Session::onInformation()
 {
     emitDecoded(InfoCodec::decodeInformation(assembler_.text()));
     assembler_.clear(); // the code stays: a later INFO answer fills the page again
+    if (windowsAfterInformation_)
+        sendQuery(QStringLiteral("INACTW?:1"), ReadInactivityWindow1);
 }
 
 // ---- sensor list after an added or removed sensor --------------------------

@@ -11,6 +11,7 @@ private slots:
     void readShowsWhatTheDeviceHolds();
     void oneWritePerPageChangesTheDevice();
     void readWithThePortClosedSaysSoAndSendsNothing();
+    void informationAndInactivityWindowsAreBothShown();
 };
 
 void ReadTest::readShowsWhatTheDeviceHolds_data()
@@ -89,6 +90,26 @@ void ReadTest::readWithThePortClosedSaysSoAndSendsNothing()
     QCOMPARE(t.recorder.texts(), QStringList {"Serial Port is not open! \"Read\""});
     QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
     QVERIFY(w.textEditReceive->toPlainText().isEmpty());
+}
+
+// A version naming both end variants: the information answer and both
+// schedule windows all reach the pages.
+void ReadTest::informationAndInactivityWindowsAreBothShown()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start({"--version", "T47_QO_KAL_V1.05"}), qPrintable(t.sim.errorString()));
+    QVERIFY2(t.openAndRead(), qPrintable(t.recorder.texts().join(" | ")));
+    Velomi &w = *t.window;
+    const QJsonObject device = t.sim.snapshot();
+    const QJsonObject status = device.value("status").toObject();
+    QCOMPARE(w.label_panel_IMEI->text(), status.value("IMEI").toString());
+    QCOMPARE(w.label_panel_telcom->text(), status.value("OPERATOR").toString());
+    const QJsonArray windows = device.value("INACTW").toArray();
+    QCOMPARE(w.comboBox_w1_from_hour->currentText(), windows.at(0).toArray().at(0).toString());
+    QCOMPARE(w.comboBox_w2_to_hour->currentText(), windows.at(1).toArray().at(2).toString());
+    QCOMPARE(w.tabWidget_velomi->tabText(0), QStringLiteral("Information"));
+    QCOMPARE(t.recorder.texts(), QStringList {"Read configuration success!"});
+    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
 }
 
 QTEST_MAIN(ReadTest)
