@@ -37,8 +37,9 @@ void Velomi::on_pushButton_read_clicked() { session_->startRead(); }
 
 void Velomi::on_pushButton_writeAll_clicked()
 {
-    if (!session_->canWriteAll()) {
-        showInformation(QStringLiteral("Serial Port is not open! \"Write All\""));
+    const QString refusal = session_->writeAllRefusal();
+    if (!refusal.isEmpty()) { // asked nothing: the port is closed or no read succeeded
+        showInformation(refusal);
         return;
     }
     const QString question =

@@ -76,6 +76,15 @@ bool Session::canWriteAll() const
     return link_ && link_->isOpen();
 }
 
+QString Session::writeAllRefusal() const
+{
+    if (!canWriteAll())
+        return QStringLiteral("Serial Port is not open! \"Write All\"");
+    if (!pagesUnlocked_)
+        return QStringLiteral("Read the configuration of a supported device first! \"Write All\"");
+    return QString();
+}
+
 // A chain waits for an answer and gives up when none comes.
 bool Session::chainWaits() const
 {
@@ -286,8 +295,8 @@ void Session::handleAcknowledgement()
         // A refused write ends the write chains; a read waits at its step.
         if (pendingCommand_ == WriteAll) {
             rptWriteIndex_ = 0;
-            emit pagesEnabled(true);
             setPending(NoCommand);
+            givePagesBack();
         } else if (pendingCommand_ == WriteReport) {
             rptWriteIndex_ = 0;
             setPending(NoCommand);
@@ -325,7 +334,7 @@ void Session::onRestartTick()
         return;
     }
     emit connectionAreasEnabled(true);
-    emit pagesEnabled(true);
+    givePagesBack();
     restartCountdown_ = 0;
     for (bool *flag : {&afterDeviceReboot_, &afterGsmReboot_, &afterFactoryReset_}) {
         if (*flag) {
@@ -349,9 +358,9 @@ void Session::onAnswerTimeout()
     const int code = pendingCommand_;
     const QString body = lastChainBody_;
     stopWaitingChain();
-    // Pages locked by Write All, or still locked because no read has
-    // succeeded yet, come back so the window stays usable.
-    emit pagesEnabled(true);
+    // Pages locked by Write All come back; pages that no read has unlocked
+    // stay locked.
+    givePagesBack();
     notify(Notice::warning(QStringLiteral("The device did not answer \"%1\". %2 stopped.")
                                .arg(body, chainName(code))));
 }
@@ -367,9 +376,21 @@ void Session::stopWaitingChain()
     setPending(NoCommand);
 }
 
+// The pages and the report type selectors, unless no read has unlocked them
+// or a restart still holds them.
+void Session::givePagesBack()
+{
+    if (!pagesUnlocked_ || restartTimer_.isActive())
+        return;
+    emit pagesEnabled(true);
+    emit reportTypesEnabled(true);
+}
+
 void Session::portClosed()
 {
     Scope scope(*this);
+    // The next device on this port may be another model.
+    pagesUnlocked_ = false;
     elapsedTimer_.stop();
     stopWaitingChain();
     if (upgrade_->isActive()) {

@@ -102,6 +102,8 @@ public:
     bool isCountingDown() const { return restartTimer_.isActive(); }
     bool isBusy() const; // a chain waits for an answer
     bool canWriteAll() const;
+    // Why Write All cannot start now; empty when it can.
+    QString writeAllRefusal() const;
 
     // Sending. Frames, logs and sends one command; empties receivedText.
     void sendCommand(const QString &body);
@@ -133,8 +135,8 @@ public:
     void writeForbiddenZone();
     void addSensor(const QString &paddedId);
     void deleteSensor(const QString &zone);
-    // The window asked for confirmation first; a closed port only shows
-    // "Serial Port is not open! \"Write All\"".
+    // The window asked for confirmation first; a refusal (writeAllRefusal)
+    // is only shown.
     void startWriteAll();
 
     // Firmware upgrade. A refused load keeps the previous image and returns false.
@@ -211,6 +213,7 @@ private:
     void onAnswerTimeout();
     bool chainWaits() const;
     void stopWaitingChain();
+    void givePagesBack();
 
     // Read chain and answers: sessionread.cpp
     bool stepQuery();
@@ -263,6 +266,10 @@ private:
     QString sensorListText_;
     int completedReads_ = 0;
     bool configurationRead_ = false;
+    // Unlocked by the end of a read of a supported model; locked again by an
+    // unsupported version answer or a closed port, so no writer works from
+    // a model that was never read.
+    bool pagesUnlocked_ = false;
     // The read of a device with both end variants waits for the information
     // answer before it asks for the inactivity windows.
     bool windowsAfterInformation_ = false;

@@ -106,7 +106,11 @@ void Session::applyFirmwareStep(const FirmwareStep &step)
         emit upgradeStateChanged(upgrade_->isActive());
 
     if (step.closePort) {
+        // The tool closes the port itself, not the user: the device stays
+        // the one that was read, and the countdown end gives the pages back.
+        const bool unlocked = pagesUnlocked_;
         emit closePortRequested();
+        pagesUnlocked_ = unlocked;
         emit connectionAreasEnabled(false);
         emit pagesEnabled(false);
     }

@@ -134,6 +134,11 @@ bool Session::onVersion()
     emit modelDetected(model_);
     if (!model_.supportedModel) {
         setPending(NoCommand);
+        // The pages and type lists hold another model's values: no writer
+        // may use them until a supported model has been read.
+        pagesUnlocked_ = false;
+        emit pagesEnabled(false);
+        emit reportTypesEnabled(false);
         notify(Notice::info(QStringLiteral("T9_W5 or T47 or T41 or T68 only!")));
         return true;
     }
@@ -279,6 +284,7 @@ void Session::onReportRow()
 void Session::endRead()
 {
     setPending(NoCommand);
+    pagesUnlocked_ = true;
     emit pagesEnabled(true);
     ++completedReads_;
     if (model_.variantQO || model_.variantKAL)

@@ -284,8 +284,9 @@ void Session::stepReportWrite()
 void Session::startWriteAll()
 {
     Scope scope(*this);
-    if (!canWriteAll()) {
-        notify(Notice::info(QStringLiteral("Serial Port is not open! \"Write All\"")));
+    const QString refusal = writeAllRefusal();
+    if (!refusal.isEmpty()) {
+        notify(Notice::info(refusal));
         return;
     }
     emit pagesEnabled(false);

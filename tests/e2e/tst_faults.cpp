@@ -19,6 +19,8 @@ const QString ReadDone = QStringLiteral("Read configuration success!");
 const QString WriteAllDone = QStringLiteral("Write all configuration success!");
 const QString WriteDone = QStringLiteral("Write command success!  ");
 const QString WriteError = QStringLiteral("Write command error!  ");
+const QString ReadFirst
+    = QStringLiteral("Read the configuration of a supported device first! \"Write All\"");
 
 QString unanswered(const QString &body, const QString &chain)
 {
@@ -90,8 +92,10 @@ class FaultsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void silentDeviceStopsTheReadAndLeavesThePagesUsable_data();
-    void silentDeviceStopsTheReadAndLeavesThePagesUsable();
+    void silentDeviceStopsTheFirstReadAndKeepsThePagesLocked_data();
+    void silentDeviceStopsTheFirstReadAndKeepsThePagesLocked();
+    void unsupportedVersionLocksThePagesUntilASupportedRead();
+    void silenceAfterTheLastDestinationLeavesEveryPageUsable();
     void lateAnswerIsNotTakenForTheNextCommand();
     void noiseBetweenAnswersLosesNothing_data();
     void noiseBetweenAnswersLosesNothing();
@@ -100,7 +104,7 @@ private slots:
     void floodKeepsLogAndAnswerBoundedAndTheWindowResponsive();
 };
 
-void FaultsTest::silentDeviceStopsTheReadAndLeavesThePagesUsable_data()
+void FaultsTest::silentDeviceStopsTheFirstReadAndKeepsThePagesLocked_data()
 {
     QTest::addColumn<QString>("answered"); // frames answered before the silence
     QTest::addColumn<QString>("unansweredBody");
@@ -113,7 +117,9 @@ void FaultsTest::silentDeviceStopsTheReadAndLeavesThePagesUsable_data()
                                        << "RPT?:3";
 }
 
-void FaultsTest::silentDeviceStopsTheReadAndLeavesThePagesUsable()
+// No read has succeeded: the model is unknown, so the pages stay locked and
+// Write All sends nothing.
+void FaultsTest::silentDeviceStopsTheFirstReadAndKeepsThePagesLocked()
 {
     QFETCH(QString, answered);
     QFETCH(QString, unansweredBody);
@@ -128,15 +134,79 @@ void FaultsTest::silentDeviceStopsTheReadAndLeavesThePagesUsable()
 
     Velomi &w = *t.window;
     QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
-    QVERIFY(w.tabWidget_velomi->isEnabled());
+    QVERIFY(!w.tabWidget_velomi->isEnabled());
     QVERIFY(w.widget_phone->isEnabled());
     QVERIFY(w.pushButtonClose->isEnabled()); // the port stays open
     QVERIFY(!t.saw(ReadDone));
+    const QString log = w.textEditReceive->toPlainText();
+    w.pushButton_writeAll->click();
+    QCOMPARE(t.recorder.texts().last(), ReadFirst);
+    QTest::qWait(50);
+    QCOMPARE(w.textEditReceive->toPlainText(), log);
     // What was read before the silence is shown; what was not read is untouched.
     if (unansweredBody != QLatin1String("VER?:"))
         QCOMPARE(w.lineEdit_keywd->text(), t.sim.snapshot().value("KEYWD").toString());
     if (unansweredBody == QLatin1String("CAL?:1"))
         QCOMPARE(w.lineEdit_call_id1->text(), callerIdBefore);
+}
+
+// After a read of a supported model, a read that finds an unsupported one
+// locks the pages and the report types again: they hold the other model's
+// list, which no writer may send from.
+void FaultsTest::unsupportedVersionLocksThePagesUntilASupportedRead()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    ScriptedDevice device(pty);
+    WindowUnderTest t; // its device process stays unused
+    Velomi::Options options;
+    options.port = pty.slavePath();
+    options.profileDir = t.dir.path() + QStringLiteral("/Profile");
+    t.window = std::make_unique<Velomi>(options);
+    t.window->show();
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    QVERIFY(w.tabWidget_velomi->isEnabled());
+    QVERIFY(w.comboBox_rpt_type_1->isEnabled());
+
+    device.answer = [](const QString &body) {
+        return deviceAnswer(body, QStringLiteral("T30_V1.0"));
+    };
+    w.pushButton_read->click();
+    QVERIFY(t.waitFor(QStringLiteral("T9_W5 or T47 or T41 or T68 only!")));
+    QVERIFY(!w.tabWidget_velomi->isEnabled());
+    QVERIFY(!w.comboBox_rpt_type_1->isEnabled());
+    const int frames = int(device.bodies.size());
+    w.pushButton_writeAll->click();
+    QCOMPARE(t.recorder.texts().last(), ReadFirst);
+    QTest::qWait(50);
+    QCOMPARE(device.bodies.size(), frames);
+
+    device.answer = [](const QString &body) {
+        return deviceAnswer(body, QStringLiteral("T68_V2.01"));
+    };
+    QVERIFY(t.read());
+    QVERIFY(w.tabWidget_velomi->isEnabled());
+    QVERIFY(w.comboBox_rpt_type_1->isEnabled());
+}
+
+// A _KAL read reached its end step, then the second schedule window went
+// unanswered: the pages were unlocked by the end step, and the report types
+// come back with them.
+void FaultsTest::silenceAfterTheLastDestinationLeavesEveryPageUsable()
+{
+    WindowUnderTest t;
+    // VER, APN, CFG1-2, CAL 1-2, GEOFE 1-3, DEV 0-15, CSQ, RPT 1-5, INACTW 1.
+    QVERIFY2(t.start({"--version", "T68_KAL_V1.0", "--mute-after", "20"}),
+        qPrintable(t.sim.errorString()));
+    t.window->session()->setTimings(quickTimings());
+    t.window->pushButtonOpen->click();
+    QVERIFY2(t.waitFor(unanswered(QStringLiteral("INACTW?:2"), QStringLiteral("Read"))),
+        qPrintable(t.recorder.texts().join(" | ")));
+    Velomi &w = *t.window;
+    QVERIFY(w.tabWidget_velomi->isEnabled());
+    for (int row = 1; row <= 5; ++row)
+        QVERIFY(t.find(QStringLiteral("comboBox_rpt_type_%1").arg(row))->isEnabled());
 }
 
 // Write All gives up on an acknowledgement that is late; when it comes after
