@@ -292,7 +292,7 @@ void Session::handleAcknowledgement()
         if (errorReported_)
             return;
         errorReported_ = true;
-        // A refused write ends the write chains; a read waits at its step.
+        // A refused write ends the write chains.
         if (pendingCommand_ == WriteAll) {
             rptWriteIndex_ = 0;
             setPending(NoCommand);
@@ -300,6 +300,16 @@ void Session::handleAcknowledgement()
         } else if (pendingCommand_ == WriteReport) {
             rptWriteIndex_ = 0;
             setPending(NoCommand);
+        } else if (chainWaits()) {
+            // A refused query ends its chain at once: no answer follows, and
+            // no write failed.
+            const int code = pendingCommand_;
+            const QString body = lastChainBody_;
+            setPending(NoCommand);
+            givePagesBack();
+            notify(Notice::warning(QStringLiteral("The device refused \"%1\". %2 stopped.")
+                                       .arg(body, chainName(code))));
+            break;
         }
         notify(outcome.notice);
         break;
