@@ -58,7 +58,7 @@ void Velomi::on_pushButtonSet_callid_clicked() { session_->writeCallerIds(); }
 
 static void checkCallerId(QWidget *parent, QLineEdit *field)
 {
-    const SmsCodec::FieldCheck check = SmsCodec::checkPhoneNumber(field->text());
+    const FieldCheck check = SmsCodec::checkPhoneNumber(field->text());
     if (check.ok)
         return;
     field->clear();
@@ -75,7 +75,7 @@ void Velomi::on_pushButtonClear_clicked() { applyValues(ReportCodec::clearedValu
 void Velomi::on_pushButton_yellowbutton_clicked() { session_->writeInactivity(); }
 
 // Settings
-void Velomi::on_pushButtonSet_clicked() { session_->writeSettings(); }
+void Velomi::on_pushButtonSet_clicked() { session_->writeDeviceSettings(); }
 void Velomi::on_pushButtonSet_ge_gps_clicked() { session_->writeGeoAlert(); }
 void Velomi::on_pushButtonSet_geotr_clicked() { session_->writeGpsTracker(); }
 void Velomi::on_comboBox_rf_gps_ignore_currentIndexChanged(int index)

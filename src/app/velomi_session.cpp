@@ -19,14 +19,28 @@ void Velomi::connectSession()
             [this](const Notice &notice) { Messages::show(this, notice); });
     connect(session_, &Session::valuesDecoded, this, &Velomi::applyValues);
     connect(session_, &Session::modelDetected, this, &Velomi::onModelDetected);
-    connect(session_, &Session::pagesEnabled, tabWidget_velomi, &QWidget::setEnabled);
-    connect(session_, &Session::reportTypesEnabled, this, [this](bool enabled) {
+    connect(session_, &Session::pagesLocked, this,
+        [this](bool locked) { tabWidget_velomi->setEnabled(!locked); });
+    connect(session_, &Session::reportTypesLocked, this, [this](bool locked) {
         for (int row = 1; row <= 5; ++row)
-            findChild<QWidget *>(QStringLiteral("comboBox_rpt_type_%1").arg(row))->setEnabled(enabled);
+            findChild<QWidget *>(QStringLiteral("comboBox_rpt_type_%1").arg(row))
+                ->setEnabled(!locked);
     });
-    connect(session_, &Session::connectionAreasEnabled, this, [this](bool enabled) {
-        widget_Com->setEnabled(enabled);
-        widget_phone->setEnabled(enabled);
+    // While the device restarts the port and the command areas wait; its end
+    // also frees the firmware button for the next image.
+    connect(session_, &Session::restartingChanged, this, [this](bool restarting) {
+        widget_Com->setEnabled(!restarting);
+        widget_phone->setEnabled(!restarting);
+        if (!restarting)
+            pushButton_getFile->setEnabled(true);
+    });
+    // Loading an image locked the command area; an exchange that ends without
+    // a restart gives it back.
+    connect(session_, &Session::upgradingChanged, this, [this](bool upgrading) {
+        if (upgrading || session_->isRestarting())
+            return;
+        widget_Com->setEnabled(true);
+        widget_phone->setEnabled(true);
     });
     connect(session_, &Session::progressChanged, this, [this](int percent) {
         progressBar->setEnabled(true);
@@ -36,7 +50,6 @@ void Velomi::connectSession()
         progressBar->setValue(percent);
         progressBar->setUpdatesEnabled(true);
     });
-    connect(session_, &Session::progressEnabled, progressBar, &QWidget::setEnabled);
     connect(session_, &Session::sensorsListed, this, &Velomi::onSensorsListed);
     connect(session_, &Session::variantPagesRequested, this, &Velomi::onVariantPages);
     connect(session_, &Session::readFinished, this, [this] { rebuildProfileList(true); });
@@ -51,7 +64,6 @@ void Velomi::connectSession()
         label_sec_total->show();
         label_sec_total->setText(text);
     });
-    connect(session_, &Session::firmwareButtonEnabled, pushButton_getFile, &QWidget::setEnabled);
 }
 
 void Velomi::onModelDetected(const ModelFlags &model)

@@ -6,16 +6,18 @@
 #include "frame.h"
 #include "link.h"
 
+using Command = Session::Command;
+
 namespace
 {
-QString chainName(int code)
+QString chainName(Session::Command code)
 {
     switch (code) {
-    case Session::WriteReport:
+    case Command::WriteReport:
         return QStringLiteral("Report write");
-    case Session::RefreshSensors:
+    case Command::RefreshSensors:
         return QStringLiteral("Sensor list");
-    case Session::WriteAll:
+    case Command::WriteAll:
         return QStringLiteral("Write All");
     default:
         return QStringLiteral("Read");
@@ -89,29 +91,29 @@ QString Session::writeAllRefusal() const
 bool Session::chainWaits() const
 {
     return isChainCode(pendingCommand_)
-        || (pendingCommand_ == Information && windowsAfterInformation_);
+        || (pendingCommand_ == Command::Information && windowsAfterInformation_);
 }
 
-bool Session::isChainCode(int code)
+bool Session::isChainCode(Command code)
 {
     switch (code) {
-    case ReadVersion:
-    case ReadApn:
-    case ReadInactivityWindow1:
-    case ReadInactivityWindow2:
-    case ReadXml:
-    case ReadCfg:
-    case ReadCfg1:
-    case ReadCfg2:
-    case ReadCallerId1:
-    case ReadCallerId2:
-    case ReadReport:
-    case ReadGeoFence:
-    case ReadSensorPage:
-    case ReadSignal:
-    case WriteReport:
-    case RefreshSensors:
-    case WriteAll:
+    case Command::ReadVersion:
+    case Command::ReadApn:
+    case Command::ReadInactivityWindow1:
+    case Command::ReadInactivityWindow2:
+    case Command::ReadXml:
+    case Command::ReadCfg:
+    case Command::ReadCfg1:
+    case Command::ReadCfg2:
+    case Command::ReadCallerId1:
+    case Command::ReadCallerId2:
+    case Command::ReadReport:
+    case Command::ReadGeoFence:
+    case Command::ReadSensorPage:
+    case Command::ReadSignal:
+    case Command::WriteReport:
+    case Command::RefreshSensors:
+    case Command::WriteAll:
         return true;
     default:
         return false;
@@ -133,10 +135,10 @@ void Session::sendCommand(const QString &body)
 }
 
 // Every code change goes through here so the answer timer follows the chains.
-void Session::setPending(int code)
+void Session::setPending(Command code)
 {
     pendingCommand_ = code;
-    if (code != Information)
+    if (code != Command::Information)
         windowsAfterInformation_ = false;
     if (!chainWaits()) {
         answerTimer_.stop();
@@ -146,7 +148,7 @@ void Session::setPending(int code)
     answerTimer_.start(restartTimer_.isActive() ? timings_.restartAnswerMs : timings_.answerMs);
 }
 
-void Session::sendQuery(const QString &body, int code)
+void Session::sendQuery(const QString &body, Command code)
 {
     sendCommand(body);
     setPending(code);
@@ -240,20 +242,21 @@ void Session::dispatch()
 bool Session::runStep()
 {
     switch (pendingCommand_) {
-    case UpgradeAnnounce:
-    case UpgradeBlock:
+    case Command::UpgradeAnnounce:
+    case Command::UpgradeBlock:
         return stepUpgrade();
-    case WriteReport:
+    case Command::WriteReport:
         stepReportWrite();
         return false;
-    case RefreshSensors:
+    case Command::RefreshSensors:
         stepSensorRefresh();
         return false;
-    case WriteAll:
+    case Command::WriteAll:
         stepWriteAll();
         // The chain acts on whole answer lines only; the table must not take
         // an acknowledgement still arriving in pieces and empty it first.
-        return pendingCommand_ == WriteAll && !assembler_.text().contains(QLatin1String("\r\n"));
+        return pendingCommand_ == Command::WriteAll
+            && !assembler_.text().contains(QLatin1String("\r\n"));
     default:
         return stepQuery();
     }
@@ -275,8 +278,8 @@ void Session::handleAcknowledgement()
     case AckKind::RebootGsm:
     case AckKind::FactoryReset:
     case AckKind::FactoryMode: {
-        emit connectionAreasEnabled(false);
-        emit pagesEnabled(false);
+        setRestarting(true);
+        emit pagesLocked(true);
         assembler_.clear();
         bool &flag = outcome.kind == AckKind::RebootDevice ? afterDeviceReboot_
                      : outcome.kind == AckKind::RebootGsm  ? afterGsmReboot_
@@ -293,19 +296,19 @@ void Session::handleAcknowledgement()
             return;
         errorReported_ = true;
         // A refused write ends the write chains.
-        if (pendingCommand_ == WriteAll) {
+        if (pendingCommand_ == Command::WriteAll) {
             rptWriteIndex_ = 0;
-            setPending(NoCommand);
+            setPending(Command::None);
             givePagesBack();
-        } else if (pendingCommand_ == WriteReport) {
+        } else if (pendingCommand_ == Command::WriteReport) {
             rptWriteIndex_ = 0;
-            setPending(NoCommand);
+            setPending(Command::None);
         } else if (chainWaits()) {
             // A refused query ends its chain at once: no answer follows, and
             // no write failed.
-            const int code = pendingCommand_;
+            const Command code = pendingCommand_;
             const QString body = lastChainBody_;
-            setPending(NoCommand);
+            setPending(Command::None);
             givePagesBack();
             notify(Notice::warning(QStringLiteral("The device refused \"%1\". %2 stopped.")
                                        .arg(body, chainName(code))));
@@ -343,7 +346,7 @@ void Session::onRestartTick()
         restartTimer_.start(timings_.countdownTickMs);
         return;
     }
-    emit connectionAreasEnabled(true);
+    setRestarting(false);
     givePagesBack();
     restartCountdown_ = 0;
     for (bool *flag : {&afterDeviceReboot_, &afterGsmReboot_, &afterFactoryReset_}) {
@@ -354,10 +357,15 @@ void Session::onRestartTick()
     }
     if (afterUpgrade_) {
         afterUpgrade_ = false;
-        emit firmwareButtonEnabled(true);
         notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
                [this] { emit reopenPortRequested(); });
     }
+}
+
+void Session::setRestarting(bool restarting)
+{
+    restarting_ = restarting;
+    emit restartingChanged(restarting);
 }
 
 void Session::onAnswerTimeout()
@@ -365,7 +373,7 @@ void Session::onAnswerTimeout()
     if (!chainWaits())
         return;
     Scope scope(*this);
-    const int code = pendingCommand_;
+    const Command code = pendingCommand_;
     const QString body = lastChainBody_;
     stopWaitingChain();
     // Pages locked by Write All come back; pages that no read has unlocked
@@ -383,7 +391,7 @@ void Session::stopWaitingChain()
         return;
     staleFilter_.arm(lastChainBody_);
     rptWriteIndex_ = 0;
-    setPending(NoCommand);
+    setPending(Command::None);
 }
 
 // The pages and the report type selectors, unless no read has unlocked them
@@ -392,8 +400,8 @@ void Session::givePagesBack()
 {
     if (!pagesUnlocked_ || restartTimer_.isActive())
         return;
-    emit pagesEnabled(true);
-    emit reportTypesEnabled(true);
+    emit pagesLocked(false);
+    emit reportTypesLocked(false);
 }
 
 void Session::portClosed()
@@ -411,6 +419,5 @@ void Session::portClosed()
         step.notices = {
             Notice::warning(QStringLiteral("MG Upgrade Failure!\r\nThe port was closed."))};
         applyFirmwareStep(step);
-        emit connectionAreasEnabled(true);
     }
 }

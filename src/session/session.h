@@ -31,9 +31,10 @@ class Session : public QObject
 {
     Q_OBJECT
 public:
-    // Codes of the outstanding command (pendingCommand).
-    enum Code : int {
-        NoCommand = 0,
+    // The outstanding command: whose answer the dispatcher routes. The
+    // numbers are the device protocol's codes, shown in logs and tests.
+    enum class Command : int {
+        None = 0,
         UpgradeAnnounce = 2,
         UpgradeBlock = 3,
         ReadVersion = 11,
@@ -56,6 +57,7 @@ public:
         RefreshSensors = 36,
         WriteAll = 38,
     };
+    Q_ENUM(Command)
 
     // How long a chain waits for an answer before it gives up.
     static constexpr int AnswerTimeoutMs = 5000;
@@ -90,7 +92,7 @@ public:
     const Timings &timings() const { return timings_; }
 
     // State.
-    int pendingCommand() const { return pendingCommand_; }
+    Command pendingCommand() const { return pendingCommand_; }
     QString receivedText() const { return assembler_.text(); }
     QByteArray lastCommandFrame() const { return lastCommandFrame_; }
     const ModelFlags &model() const { return model_; }
@@ -100,6 +102,7 @@ public:
     void setConfigurationRead(bool read) { configurationRead_ = read; }
     int restartCountdown() const { return restartCountdown_; }
     bool isCountingDown() const { return restartTimer_.isActive(); }
+    bool isRestarting() const { return restarting_; }
     bool isBusy() const; // a chain waits for an answer
     bool canWriteAll() const;
     // Why Write All cannot start now; empty when it can.
@@ -126,7 +129,7 @@ public:
     void writeApn();
     void writeXml();
     void writeCallerIds();
-    void writeSettings();
+    void writeDeviceSettings(); // the Settings page's frame
     void writeGpsTracker();
     void writeGeoAlert();
     void writeInactivity();
@@ -154,9 +157,19 @@ signals:
     void noticeRaised(const Notice &notice);
     void valuesDecoded(const FormValues &values);
     void modelDetected(const ModelFlags &model);
-    void pagesEnabled(bool enabled);
-    void reportTypesEnabled(bool enabled);
-    void connectionAreasEnabled(bool enabled); // widget_Com and widget_phone
+    // The pages may not be edited or written: a chain writes them, the
+    // device restarts, or no supported model has been read.
+    void pagesLocked(bool locked);
+    // The report type lists belong to the model last read: locked after a
+    // version answer of an unsupported model, until a read succeeds.
+    void reportTypesLocked(bool locked);
+    // The device restarts (after a reboot or factory acknowledgement, or
+    // after the upgrade exchange closed the port) until the countdown ends:
+    // the port and the commands wait.
+    void restartingChanged(bool restarting);
+    // The firmware exchange runs. False also ends a start that was refused,
+    // so what the window locked for it comes back.
+    void upgradingChanged(bool upgrading);
     void progressChanged(int percent);
     void sensorsListed(const QList<SensorCodec::SensorRow> &rows);
     void variantPagesRequested(bool informationTab, bool mobilityTab);
@@ -164,9 +177,6 @@ signals:
     void closePortRequested();
     void reopenPortRequested();
     void elapsedTextChanged(const QString &text);
-    void firmwareButtonEnabled(bool enabled); // pushButton_getFile
-    void progressEnabled(bool enabled);
-    void upgradeStateChanged(bool running);
 
 private:
     // Notices wait until the outermost step has updated all state: the
@@ -201,14 +211,15 @@ private:
     void handleAcknowledgement();
     void notify(const Notice &notice, std::function<void()> after = {});
     void flushNotices();
-    void setPending(int code);
-    static bool isChainCode(int code);
-    void sendQuery(const QString &body, int code);
+    void setPending(Command code);
+    static bool isChainCode(Command code);
+    void sendQuery(const QString &body, Command code);
     bool portGuard();
     bool sendGuarded(const QString &body);
     FormValues formValues() const;
     void emitDecoded(const FormValues &values, const QList<Notice> &notices = {});
     void startCountdown(int seconds);
+    void setRestarting(bool restarting);
     void onRestartTick();
     void onAnswerTimeout();
     bool chainWaits() const;
@@ -223,8 +234,8 @@ private:
     void onCfg(const QString &keyword, const QStringList &keys, bool fromCfg2);
     void onCallerId(int which);
     void onGeoFence();
-    void onSensorPage(int code);
-    void onSignal(int code);
+    void onSensorPage(Command code);
+    void onSignal(Command code);
     void onReportRow();
     void onInactivityWindow(int set);
     void onInformation();
@@ -261,7 +272,7 @@ private:
     StaleAnswerFilter staleFilter_;
     QByteArray lastCommandFrame_;
     QString lastChainBody_; // the command a chain waits on, for the time-out message
-    int pendingCommand_ = NoCommand;
+    Command pendingCommand_ = Command::None;
     ModelFlags model_;
     QString sensorListText_;
     int completedReads_ = 0;
@@ -285,6 +296,7 @@ private:
     bool afterFactoryReset_ = false;
     bool afterUpgrade_ = false;
     int restartCountdown_ = 0;
+    bool restarting_ = false;
 
     bool dispatching_ = false;
     bool dispatchAgain_ = false;

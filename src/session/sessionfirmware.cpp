@@ -53,7 +53,7 @@ bool Session::stepUpgrade()
     const QString text = assembler_.text();
     // Waiting for acceptance acts only on a whole answer; during the
     // transfer anything else is logged as a wait.
-    if (pendingCommand_ == UpgradeAnnounce && !FirmwareUpgrade::isAnswerComplete(text))
+    if (pendingCommand_ == Command::UpgradeAnnounce && !FirmwareUpgrade::isAnswerComplete(text))
         return false;
     const FirmwareStep step = upgrade_->onAnswer(text);
     applyFirmwareStep(step);
@@ -62,15 +62,14 @@ bool Session::stepUpgrade()
 
 void Session::applyFirmwareStep(const FirmwareStep &step)
 {
-    const bool wasActive = pendingCommand_ == UpgradeAnnounce || pendingCommand_ == UpgradeBlock;
+    const bool wasActive
+        = pendingCommand_ == Command::UpgradeAnnounce || pendingCommand_ == Command::UpgradeBlock;
     if (step.clearReceived)
         assembler_.clear();
     if (!step.send.isEmpty() && link_)
         link_->send(step.send);
     for (const QString &line : step.log)
         emit logLine(line);
-    if (step.enableProgress)
-        emit progressEnabled(true);
     if (step.progress >= 0)
         emit progressChanged(step.progress);
     if (step.errorTotal >= 0) {
@@ -86,14 +85,14 @@ void Session::applyFirmwareStep(const FirmwareStep &step)
 
     switch (upgrade_->state()) {
     case FirmwareUpgrade::State::WaitingAcceptance:
-        setPending(UpgradeAnnounce);
+        setPending(Command::UpgradeAnnounce);
         break;
     case FirmwareUpgrade::State::Transferring:
-        setPending(UpgradeBlock);
+        setPending(Command::UpgradeBlock);
         break;
     case FirmwareUpgrade::State::Idle:
         if (wasActive)
-            setPending(NoCommand);
+            setPending(Command::None);
         break;
     }
     if (upgrade_->isActive()) {
@@ -102,22 +101,20 @@ void Session::applyFirmwareStep(const FirmwareStep &step)
     } else {
         silenceTimer_.stop();
     }
-    if (wasActive != upgrade_->isActive())
-        emit upgradeStateChanged(upgrade_->isActive());
-
     if (step.closePort) {
         // The tool closes the port itself, not the user: the device stays
         // the one that was read, and the countdown end gives the pages back.
         const bool unlocked = pagesUnlocked_;
         emit closePortRequested();
         pagesUnlocked_ = unlocked;
-        emit connectionAreasEnabled(false);
-        emit pagesEnabled(false);
+        setRestarting(true);
+        emit pagesLocked(true);
     }
-    if (step.enablePages) {
-        emit connectionAreasEnabled(true);
-        emit pagesEnabled(true);
-    }
+    // A refused start ends too: what was locked for it comes back.
+    if (wasActive != upgrade_->isActive() || step.enablePages)
+        emit upgradingChanged(upgrade_->isActive());
+    if (step.enablePages)
+        emit pagesLocked(false);
     if (step.finished)
         afterUpgrade_ = true;
 

@@ -6,8 +6,8 @@
 void Session::signalStrength()
 {
     Scope scope(*this);
-    if (sendGuarded(QStringLiteral("CSQ:")))
-        setPending(SignalStrength);
+    if (sendGuarded(OneShot::SignalStrength))
+        setPending(Command::SignalStrength);
 }
 
 void Session::scream(int index)
@@ -19,25 +19,25 @@ void Session::scream(int index)
 void Session::locate()
 {
     Scope scope(*this);
-    sendGuarded(QStringLiteral("LOC:1"));
+    sendGuarded(OneShot::Location);
 }
 
 void Session::rebootDevice()
 {
     Scope scope(*this);
-    sendGuarded(QStringLiteral("RESET:"));
+    sendGuarded(OneShot::RebootDevice);
 }
 
 void Session::rebootGsm()
 {
     Scope scope(*this);
-    sendGuarded(QStringLiteral("RSTG:"));
+    sendGuarded(OneShot::RebootGsm);
 }
 
 void Session::factoryReset()
 {
     Scope scope(*this);
-    sendGuarded(QStringLiteral("FTSET:"));
+    sendGuarded(OneShot::FactoryReset);
 }
 
 void Session::setDebug(int index)
@@ -46,15 +46,12 @@ void Session::setDebug(int index)
     sendGuarded(OneShot::debug(index));
 }
 
-void Session::omadm(bool start)
-{
-    sendCommand(start ? QStringLiteral("OMADM:1;") : QStringLiteral("OMADM:0;"));
-}
+void Session::omadm(bool start) { sendCommand(start ? OneShot::OmadmStart : OneShot::OmadmEnd); }
 
 void Session::loadInformation()
 {
-    sendCommand(QStringLiteral("INFO:"));
-    setPending(Information);
+    sendCommand(OneShot::Information);
+    setPending(Command::Information);
 }
 
 void Session::setGsmOnOff(int index)
@@ -62,7 +59,5 @@ void Session::setGsmOnOff(int index)
     Scope scope(*this);
     if (!sendGuarded(OneShot::gsmOnOff(index)))
         return;
-    FormValues second;
-    second.setIndex(QStringLiteral("comboBox_gsm_on_off_function2"), index == 1 ? 1 : 0);
-    emit valuesDecoded(second);
+    emit valuesDecoded(OneShot::gsmOnOffMirror(index));
 }

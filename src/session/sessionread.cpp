@@ -14,42 +14,44 @@
 #include "settingscodec.h"
 #include "smscodec.h"
 
+using Command = Session::Command;
+
 namespace
 {
 // The prefix that, together with the terminator, makes an answer complete.
 struct AnswerPrefix {
-    int code;
+    Session::Command code;
     const char *prefix;
 };
 const AnswerPrefix AnswerPrefixes[] = {
-    {Session::ReadVersion, "<OK> VER?"},
-    {Session::ReadApn, "<OK> APN?"},
-    {Session::ReadInactivityWindow1, "<OK> INACTW?"},
-    {Session::ReadInactivityWindow2, "<OK> INACTW?"},
-    {Session::ReadXml, "<OK> XML?"},
-    {Session::ReadCfg, "<OK> CFG?"},
-    {Session::ReadCfg1, "<OK> CFG1?"},
-    {Session::ReadCfg2, "<OK> CFG2?"},
-    {Session::ReadCallerId1, "<OK> CAL?:1,"},
-    {Session::ReadCallerId2, "<OK> CAL?:2,"},
-    {Session::ReadReport, "<OK> RPT"},
-    {Session::Information, "<OK> INFO:"},
-    {Session::ReadGeoFence, "<OK> GEOFE?"},
-    {Session::ReadSensorPage, "<OK> DEV?"},
-    {Session::ReadSignal, "<OK> CSQ"},
-    {Session::SignalStrength, "<OK> CSQ"},
-    {Session::RefreshSensors, "<OK> DEV?"},
+    {Command::ReadVersion, "<OK> VER?"},
+    {Command::ReadApn, "<OK> APN?"},
+    {Command::ReadInactivityWindow1, "<OK> INACTW?"},
+    {Command::ReadInactivityWindow2, "<OK> INACTW?"},
+    {Command::ReadXml, "<OK> XML?"},
+    {Command::ReadCfg, "<OK> CFG?"},
+    {Command::ReadCfg1, "<OK> CFG1?"},
+    {Command::ReadCfg2, "<OK> CFG2?"},
+    {Command::ReadCallerId1, "<OK> CAL?:1,"},
+    {Command::ReadCallerId2, "<OK> CAL?:2,"},
+    {Command::ReadReport, "<OK> RPT"},
+    {Command::Information, "<OK> INFO:"},
+    {Command::ReadGeoFence, "<OK> GEOFE?"},
+    {Command::ReadSensorPage, "<OK> DEV?"},
+    {Command::ReadSignal, "<OK> CSQ"},
+    {Command::SignalStrength, "<OK> CSQ"},
+    {Command::RefreshSensors, "<OK> DEV?"},
 };
 
 // A device without the XML function refuses the query; the read goes on.
 const QString XmlRefused = QStringLiteral("<ERROR> XML?");
 
-bool isComplete(const QString &text, int code)
+bool isComplete(const QString &text, Session::Command code)
 {
     for (const AnswerPrefix &p : AnswerPrefixes) {
         if (p.code == code)
-            return Answer::isComplete(text, QLatin1String(p.prefix)) ||
-                   (code == Session::ReadXml && Answer::isComplete(text, XmlRefused));
+            return Answer::isComplete(text, QLatin1String(p.prefix))
+                || (code == Command::ReadXml && Answer::isComplete(text, XmlRefused));
     }
     return false;
 }
@@ -67,7 +69,7 @@ void Session::startRead()
     }
     sensorListText_.clear();
     configurationRead_ = true;
-    sendQuery(QStringLiteral("VER?:"), ReadVersion);
+    sendQuery(QStringLiteral("VER?:"), Command::ReadVersion);
     geoFenceReadIndex_ = 1;
     rptReadIndex_ = 1;
 }
@@ -77,49 +79,49 @@ bool Session::stepQuery()
     if (!isComplete(assembler_.text(), pendingCommand_))
         return false;
     switch (pendingCommand_) {
-    case ReadVersion:
+    case Command::ReadVersion:
         return onVersion();
-    case ReadXml:
+    case Command::ReadXml:
         onXml();
         break;
-    case ReadApn:
+    case Command::ReadApn:
         onApn();
         break;
-    case ReadCfg:
+    case Command::ReadCfg:
         onCfg(QStringLiteral("CFG?:"), CfgKeys, false);
         break;
-    case ReadCfg1:
+    case Command::ReadCfg1:
         onCfg(QStringLiteral("CFG1?:"), Cfg1Keys, false);
         break;
-    case ReadCfg2:
+    case Command::ReadCfg2:
         onCfg(QStringLiteral("CFG2?:"), Cfg2Keys, true);
         break;
-    case ReadCallerId1:
+    case Command::ReadCallerId1:
         onCallerId(1);
         break;
-    case ReadCallerId2:
+    case Command::ReadCallerId2:
         onCallerId(2);
         break;
-    case ReadGeoFence:
+    case Command::ReadGeoFence:
         onGeoFence();
         break;
-    case ReadSensorPage:
-        onSensorPage(ReadSensorPage);
+    case Command::ReadSensorPage:
+        onSensorPage(Command::ReadSensorPage);
         break;
-    case ReadSignal:
-    case SignalStrength:
+    case Command::ReadSignal:
+    case Command::SignalStrength:
         onSignal(pendingCommand_);
         break;
-    case ReadReport:
+    case Command::ReadReport:
         onReportRow();
         break;
-    case ReadInactivityWindow1:
+    case Command::ReadInactivityWindow1:
         onInactivityWindow(0);
         break;
-    case ReadInactivityWindow2:
+    case Command::ReadInactivityWindow2:
         onInactivityWindow(1);
         break;
-    case Information:
+    case Command::Information:
         onInformation();
         break;
     default:
@@ -133,19 +135,19 @@ bool Session::onVersion()
     model_ = detectModel(assembler_.text(), model_);
     emit modelDetected(model_);
     if (!model_.supportedModel) {
-        setPending(NoCommand);
+        setPending(Command::None);
         // The pages and type lists hold another model's values: no writer
         // may use them until a supported model has been read.
         pagesUnlocked_ = false;
-        emit pagesEnabled(false);
-        emit reportTypesEnabled(false);
+        emit pagesLocked(true);
+        emit reportTypesLocked(true);
         notify(Notice::info(QStringLiteral("T9_W5 or T47 or T41 or T68 only!")));
         return true;
     }
     if (model_.t47Family() || model_.modelT2)
-        sendQuery(QStringLiteral("XML?:"), ReadXml);
+        sendQuery(QStringLiteral("XML?:"), Command::ReadXml);
     else
-        sendQuery(QStringLiteral("APN?:"), ReadApn);
+        sendQuery(QStringLiteral("APN?:"), Command::ReadApn);
     return false;
 }
 
@@ -154,16 +156,16 @@ void Session::onXml()
     const QString text = assembler_.text();
     if (Answer::isComplete(text, QStringLiteral("<OK> XML?")))
         emitDecoded(SmsCodec::decodeXml(text));
-    sendQuery(QStringLiteral("APN?:"), ReadApn);
+    sendQuery(QStringLiteral("APN?:"), Command::ReadApn);
 }
 
 void Session::onApn()
 {
     emitDecoded(SmsCodec::decodeApn(assembler_.text()));
     if (model_.extendedFormat)
-        sendQuery(QStringLiteral("CFG1?:"), ReadCfg1);
+        sendQuery(QStringLiteral("CFG1?:"), Command::ReadCfg1);
     else
-        sendQuery(QStringLiteral("CFG?:"), ReadCfg);
+        sendQuery(QStringLiteral("CFG?:"), Command::ReadCfg);
 }
 
 void Session::onCfg(const QString &keyword, const QStringList &keys, bool fromCfg2)
@@ -194,19 +196,19 @@ void Session::onCfg(const QString &keyword, const QStringList &keys, bool fromCf
     }
     emitDecoded(all.values, all.notices);
     if (keyword == QLatin1String("CFG1?:"))
-        sendQuery(QStringLiteral("CFG2?:"), ReadCfg2);
+        sendQuery(QStringLiteral("CFG2?:"), Command::ReadCfg2);
     else
-        sendQuery(QStringLiteral("CAL?:1"), ReadCallerId1);
+        sendQuery(QStringLiteral("CAL?:1"), Command::ReadCallerId1);
 }
 
 void Session::onCallerId(int which)
 {
     emitDecoded(SmsCodec::decodeCallerId(assembler_.text(), which));
     if (which == 1) {
-        sendQuery(QStringLiteral("CAL?:2"), ReadCallerId2);
+        sendQuery(QStringLiteral("CAL?:2"), Command::ReadCallerId2);
         return;
     }
-    sendQuery(QStringLiteral("GEOFE?:%1").arg(geoFenceReadIndex_), ReadGeoFence);
+    sendQuery(QStringLiteral("GEOFE?:%1").arg(geoFenceReadIndex_), Command::ReadGeoFence);
 }
 
 void Session::onGeoFence()
@@ -214,12 +216,12 @@ void Session::onGeoFence()
     const DecodeResult fence = GeoFenceCodec::decodeFence(assembler_.text(), model_);
     emitDecoded(fence.values, fence.notices);
     if (++geoFenceReadIndex_ <= model_.geoFenceCount) {
-        sendQuery(QStringLiteral("GEOFE?:%1").arg(geoFenceReadIndex_), ReadGeoFence);
+        sendQuery(QStringLiteral("GEOFE?:%1").arg(geoFenceReadIndex_), Command::ReadGeoFence);
         return;
     }
     sensorPageOffset_ = 0;
     sensorListText_.clear();
-    sendQuery(QStringLiteral("DEV?:0"), ReadSensorPage);
+    sendQuery(QStringLiteral("DEV?:0"), Command::ReadSensorPage);
 }
 
 void Session::appendSensorPage()
@@ -231,7 +233,7 @@ void Session::appendSensorPage()
 
 // One page of the paged sensor list, during a read (33) or after an added
 // or removed sensor (36). After the last page the list is shown.
-void Session::onSensorPage(int code)
+void Session::onSensorPage(Command code)
 {
     appendSensorPage();
     sensorPageOffset_ += SensorPageSize;
@@ -243,22 +245,22 @@ void Session::onSensorPage(int code)
     emit sensorsListed(list.rows);
     for (const Notice &n : list.notices)
         notify(n);
-    if (code == ReadSensorPage)
-        sendQuery(QStringLiteral("CSQ:"), ReadSignal);
+    if (code == Command::ReadSensorPage)
+        sendQuery(QStringLiteral("CSQ:"), Command::ReadSignal);
     else
-        setPending(NoCommand);
+        setPending(Command::None);
 }
 
-void Session::onSignal(int code)
+void Session::onSignal(Command code)
 {
     FormValues csq;
     csq.setText(QStringLiteral("label_csq"), InfoCodec::signalDisplay(assembler_.text()));
     emit valuesDecoded(csq);
     assembler_.clear();
-    if (code == SignalStrength)
-        setPending(NoCommand);
+    if (code == Command::SignalStrength)
+        setPending(Command::None);
     else
-        sendQuery(QStringLiteral("RPT?:%1").arg(rptReadIndex_), ReadReport);
+        sendQuery(QStringLiteral("RPT?:%1").arg(rptReadIndex_), Command::ReadReport);
 }
 
 void Session::onReportRow()
@@ -268,14 +270,14 @@ void Session::onReportRow()
     emitDecoded(row.values);
     if (row.rowNumber == 0) {
         // The answer names no row: stop, and say so instead of waiting silently.
-        setPending(NoCommand);
+        setPending(Command::None);
         notify(Notice::warning(
             QStringLiteral("Read stopped: the answer to \"RPT?:%1\" names no destination.")
                 .arg(rptReadIndex_)));
         return;
     }
     if (++rptReadIndex_ <= model_.destinationCount) {
-        sendQuery(QStringLiteral("RPT?:%1").arg(rptReadIndex_), ReadReport);
+        sendQuery(QStringLiteral("RPT?:%1").arg(rptReadIndex_), Command::ReadReport);
         return;
     }
     endRead();
@@ -283,9 +285,9 @@ void Session::onReportRow()
 
 void Session::endRead()
 {
-    setPending(NoCommand);
+    setPending(Command::None);
     pagesUnlocked_ = true;
-    emit pagesEnabled(true);
+    emit pagesLocked(false);
     ++completedReads_;
     if (model_.variantQO || model_.variantKAL)
         emit variantPagesRequested(model_.variantQO, model_.variantKAL);
@@ -295,22 +297,22 @@ void Session::endRead()
         // one command at a time.
         windowsAfterInformation_ = model_.variantQO;
         if (model_.variantQO)
-            sendQuery(QStringLiteral("INFO:"), Information);
+            sendQuery(QStringLiteral("INFO:"), Command::Information);
         else
-            sendQuery(QStringLiteral("INACTW?:1"), ReadInactivityWindow1);
+            sendQuery(QStringLiteral("INACTW?:1"), Command::ReadInactivityWindow1);
         return;
     }
     if (model_.variantQO) {
         sendCommand(QStringLiteral("INFO:"));
-        setPending(Information);
+        setPending(Command::Information);
     }
     finishRead();
 }
 
 void Session::finishRead()
 {
-    emit pagesEnabled(true);
-    emit reportTypesEnabled(true);
+    emit pagesLocked(false);
+    emit reportTypesLocked(false);
     emit readFinished();
     notify(Notice::info(QStringLiteral("Read configuration success!")));
 }
@@ -319,10 +321,10 @@ void Session::onInactivityWindow(int set)
 {
     emitDecoded(InactivityCodec::decodeWindow(assembler_.text(), set));
     if (set == 0) {
-        sendQuery(QStringLiteral("INACTW?:2"), ReadInactivityWindow2);
+        sendQuery(QStringLiteral("INACTW?:2"), Command::ReadInactivityWindow2);
         return;
     }
-    setPending(NoCommand);
+    setPending(Command::None);
     finishRead();
 }
 
@@ -331,7 +333,7 @@ void Session::onInformation()
     emitDecoded(InfoCodec::decodeInformation(assembler_.text()));
     assembler_.clear(); // the code stays: a later INFO answer fills the page again
     if (windowsAfterInformation_)
-        sendQuery(QStringLiteral("INACTW?:1"), ReadInactivityWindow1);
+        sendQuery(QStringLiteral("INACTW?:1"), Command::ReadInactivityWindow1);
 }
 
 // ---- sensor list after an added or removed sensor --------------------------
@@ -340,23 +342,23 @@ void Session::restartSensorList()
 {
     if (model_.knownDevice()) {
         sensorPageOffset_ = 0;
-        sendQuery(QStringLiteral("DEV?:0"), RefreshSensors);
+        sendQuery(QStringLiteral("DEV?:0"), Command::RefreshSensors);
     } else {
-        sendQuery(QStringLiteral("DEV?:"), RefreshSensors); // the whole list at once
+        sendQuery(QStringLiteral("DEV?:"), Command::RefreshSensors); // the whole list at once
     }
     sensorListText_.clear();
 }
 
 void Session::stepSensorRefresh()
 {
-    if (!isComplete(assembler_.text(), RefreshSensors))
+    if (!isComplete(assembler_.text(), Command::RefreshSensors))
         return;
     if (model_.knownDevice()) {
-        onSensorPage(RefreshSensors);
+        onSensorPage(Command::RefreshSensors);
         return;
     }
     const SensorCodec::SensorList list = SensorCodec::fromSingleAnswer(assembler_.text());
-    setPending(NoCommand);
+    setPending(Command::None);
     emit sensorsListed(list.rows);
     for (const Notice &n : list.notices)
         notify(n);

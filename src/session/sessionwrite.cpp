@@ -6,6 +6,7 @@
 #include "geofencecodec.h"
 #include "inactivitycodec.h"
 #include "reportcodec.h"
+#include "sensorcodec.h"
 #include "settingscodec.h"
 #include "smscodec.h"
 
@@ -135,7 +136,7 @@ Session::Sent Session::doChecked(const SmsCodec::WriteCheck &check)
     if (!check.corrections.isEmpty())
         emit valuesDecoded(check.corrections);
     if (check.reenablePages) {
-        emit pagesEnabled(true);
+        emit pagesLocked(false);
         emit progressChanged(0);
     }
     for (const Notice &n : check.notices)
@@ -153,7 +154,7 @@ Session::Sent Session::doReportRow(int row)
         return Sent::Refused;
     }
     rptWriteIndex_ = row;
-    sendQuery(write.body, WriteReport);
+    sendQuery(write.body, Command::WriteReport);
     return Sent::Yes;
 }
 
@@ -207,7 +208,7 @@ void Session::writeCallerIds()
     doChecked(SmsCodec::callerIds(formValues()));
 }
 
-void Session::writeSettings()
+void Session::writeDeviceSettings()
 {
     Scope scope(*this);
     doWrite(SettingsCodec::settingsFrameBody(formValues(), model_));
@@ -245,15 +246,9 @@ void Session::writeFence(int fence, int page)
     doFence(fence, page);
 }
 
-void Session::addSensor(const QString &paddedId)
-{
-    sendCommand(QStringLiteral("DEVAD:") + paddedId);
-}
+void Session::addSensor(const QString &paddedId) { sendCommand(SensorCodec::addBody(paddedId)); }
 
-void Session::deleteSensor(const QString &zone)
-{
-    sendCommand(QStringLiteral("DEVRM:") + zone);
-}
+void Session::deleteSensor(const QString &zone) { sendCommand(SensorCodec::removeBody(zone)); }
 
 // ---- report write chain (code 24) ------------------------------------------
 
@@ -269,13 +264,13 @@ void Session::stepReportWrite()
         return;
     if (++rptWriteIndex_ > model_.destinationCount) {
         rptWriteIndex_ = 0;
-        setPending(NoCommand);
+        setPending(Command::None);
         notify(Notice::info(QStringLiteral("Write command success!  ")));
         return;
     }
     if (doReportRow(rptWriteIndex_) != Sent::Yes) {
         rptWriteIndex_ = 0;
-        setPending(NoCommand);
+        setPending(Command::None);
     }
 }
 
@@ -289,7 +284,7 @@ void Session::startWriteAll()
         notify(Notice::info(refusal));
         return;
     }
-    emit pagesEnabled(false);
+    emit pagesLocked(true);
     rptWriteIndex_ = 0;
     geoFenceWriteStep_ = 0;
     const Sent sent = doChecked(SmsCodec::keywordAccess(formValues()));
@@ -297,7 +292,7 @@ void Session::startWriteAll()
         stopWriteAll(sent, SmsProgramPage);
         return;
     }
-    setPending(WriteAll);
+    setPending(Command::WriteAll);
 }
 
 void Session::stepWriteAll()
@@ -355,13 +350,13 @@ void Session::runWriteAllRow(const WriteAllRow &row)
         sent = doChecked(SmsCodec::callerIds(v));
         break;
     case Next::End:
-        setPending(NoCommand);
-        emit pagesEnabled(true);
+        setPending(Command::None);
+        emit pagesLocked(false);
         notify(Notice::info(QStringLiteral("Write all configuration success!")));
         return;
     }
     if (sent == Sent::Yes)
-        setPending(WriteAll);
+        setPending(Command::WriteAll);
     else
         stopWriteAll(sent, pageOf(row.next));
 }
@@ -372,8 +367,8 @@ void Session::stopWriteAll(Sent why, const QString &page)
 {
     rptWriteIndex_ = 0;
     geoFenceWriteStep_ = 0;
-    setPending(NoCommand);
-    emit pagesEnabled(true);
+    setPending(Command::None);
+    emit pagesLocked(false);
     if (why == Sent::Refused)
         notify(Notice::info(
             QStringLiteral("Write All stopped: check the value on the \"%1\" page.").arg(page)));

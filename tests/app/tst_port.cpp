@@ -213,7 +213,7 @@ void PortTest::failingOpen()
     QVERIFY(w->pushButtonOpen->isEnabled());
     QVERIFY(w->comboBoxPortName->isEnabled());
     QVERIFY(!w->tabWidget_velomi->isEnabled());
-    QCOMPARE(w->session()->pendingCommand(), 0);
+    QCOMPARE(w->session()->pendingCommand(), Session::Command::None);
 }
 
 void PortTest::unplugWhileOpen()

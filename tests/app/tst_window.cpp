@@ -131,7 +131,7 @@ void WindowTest::statusAndControlsAtStart()
     QVERIFY(!w->pushButton_stop->isEnabled());
 
     QVERIFY(!w->serialManager()->isPortOpen());
-    QCOMPARE(w->session()->pendingCommand(), 0);
+    QCOMPARE(w->session()->pendingCommand(), Session::Command::None);
     QVERIFY(!w->session()->isBusy());
     QVERIFY(!w->session()->isCountingDown());
     QVERIFY(!w->session()->isUpgrading());

@@ -133,7 +133,7 @@ void FaultsTest::silentDeviceStopsTheFirstReadAndKeepsThePagesLocked()
         qPrintable(t.recorder.texts().join(" | ")));
 
     Velomi &w = *t.window;
-    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
     QVERIFY(!w.tabWidget_velomi->isEnabled());
     QVERIFY(w.widget_phone->isEnabled());
     QVERIFY(w.pushButtonClose->isEnabled()); // the port stays open
@@ -235,7 +235,7 @@ void FaultsTest::lateAnswerIsNotTakenForTheNextCommand()
     QVERIFY(t.waitFor(
         unanswered(QStringLiteral("APN:internet,apnuser,apnpw"), QStringLiteral("Write All"))));
     QVERIFY(t.window->tabWidget_velomi->isEnabled());
-    QCOMPARE(t.window->session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(t.window->session()->pendingCommand(), Session::Command::None);
 
     const int successesBefore = t.count(WriteDone);
     t.window->lineEdit_call_id1->setText(QStringLiteral("abc"));
@@ -305,7 +305,7 @@ void FaultsTest::refusedWriteInEveryLanguageStopsWriteAll()
     QVERIFY2(t.waitFor(WriteError), qPrintable(t.recorder.texts().join(" | ")));
     QCOMPARE(t.count(WriteError), 1);
     QVERIFY(!t.saw(WriteAllDone));
-    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
     QVERIFY(w.tabWidget_velomi->isEnabled());
 
     const QJsonObject after = t.sim.snapshot();

@@ -35,7 +35,7 @@ void verifyClosedAndIdle(WindowUnderTest &t)
     QVERIFY(!w.pushButtonClose->isEnabled());
     QVERIFY(w.widget_Com->isEnabled());
     QVERIFY(!w.session()->isBusy());
-    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
 }
 
 // Every setting of `now` equals the one in `old` or in `fresh`; lists and
@@ -223,7 +223,7 @@ void UnplugTest::deviceRebootsDuringRead()
         QVERIFY(QTest::qWaitFor([&] { return t.read(1500); }, 15000));
     }
     QCOMPARE(t.count(ReadDone), 2);
-    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
     QVERIFY(!w.session()->isCountingDown());
     QVERIFY(w.tabWidget_velomi->isEnabled());
     QVERIFY(w.widget_Com->isEnabled() && w.widget_phone->isEnabled());

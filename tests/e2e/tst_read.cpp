@@ -88,7 +88,7 @@ void ReadTest::readWithThePortClosedSaysSoAndSendsNothing()
     Velomi &w = *t.window;
     w.pushButton_read->click();
     QCOMPARE(t.recorder.texts(), QStringList {"Serial Port is not open! \"Read\""});
-    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
     QVERIFY(w.textEditReceive->toPlainText().isEmpty());
 }
 
@@ -109,7 +109,7 @@ void ReadTest::informationAndInactivityWindowsAreBothShown()
     QCOMPARE(w.comboBox_w2_to_hour->currentText(), windows.at(1).toArray().at(2).toString());
     QCOMPARE(w.tabWidget_velomi->tabText(0), QStringLiteral("Information"));
     QCOMPARE(t.recorder.texts(), QStringList {"Read configuration success!"});
-    QCOMPARE(w.session()->pendingCommand(), int(Session::NoCommand));
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
 }
 
 QTEST_MAIN(ReadTest)

@@ -171,7 +171,7 @@ void WriteAllTest::noChangesNothing()
     QVERIFY(t.openAndRead());
     Velomi &w = *t.window;
     const QByteArray lastFrame = w.session()->lastCommandFrame();
-    const int pending = w.session()->pendingCommand();
+    const Session::Command pending = w.session()->pendingCommand();
     const int progress = w.progressBar->value();
     const FormValues pages = t.pages();
     t.recorder.shown.clear();
@@ -212,7 +212,7 @@ void WriteAllTest::separatorInAValueStopsAtItsPage()
     QCOMPARE(t.recorder.texts().mid(1),
         QStringList({"Caller ID1 may not contain \",\", \";\" or control characters!", stopped}));
     QVERIFY(w.tabWidget_velomi->isEnabled());
-    QCOMPARE(w.session()->pendingCommand(), 0);
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::None);
     const QJsonObject after = t.sim.snapshot();
     QCOMPARE(after.value("APN").toArray().at(1).toString(), QStringLiteral("written"));
     QCOMPARE(after.value("CAL"), before.value("CAL"));

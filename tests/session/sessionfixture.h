@@ -102,8 +102,8 @@ struct SessionFixture {
     QList<Notice> notices;
     QStringList log;
     QList<int> progress;
-    QList<bool> pages;
-    QList<bool> areas;
+    QList<bool> pages; // pages unlocked
+    QList<bool> areas; // the port and commands free (no restart)
     QList<ModelFlags> models;
     QList<FormValues> values;
     QList<QList<SensorCodec::SensorRow>> sensorLists;
@@ -130,9 +130,8 @@ struct SessionFixture {
         });
         QObject::connect(&session, &Session::logLine, [this](const QString &l) { log << l; });
         QObject::connect(&session, &Session::progressChanged, [this](int p) { progress << p; });
-        QObject::connect(&session, &Session::pagesEnabled, [this](bool e) { pages << e; });
-        QObject::connect(&session, &Session::connectionAreasEnabled,
-                         [this](bool e) { areas << e; });
+        QObject::connect(&session, &Session::pagesLocked, [this](bool l) { pages << !l; });
+        QObject::connect(&session, &Session::restartingChanged, [this](bool r) { areas << !r; });
         QObject::connect(&session, &Session::modelDetected,
                          [this](const ModelFlags &m) { models << m; });
         QObject::connect(&session, &Session::valuesDecoded,

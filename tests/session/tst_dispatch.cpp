@@ -20,11 +20,11 @@ private slots:
         QCOMPARE(f.link.sent().first().size(), 14);
         QCOMPARE(f.log.last(), QStringLiteral("AT!XSMSC=CSQ:\r"));
         QCOMPARE(f.session.receivedText(), QString());
-        QCOMPARE(f.session.pendingCommand(), int(Session::SignalStrength));
+        QCOMPARE(f.session.pendingCommand(), Session::Command::SignalStrength);
         QCOMPARE(f.session.lastCommandFrame(), QByteArray("AT!XSMSC=CSQ:\r"));
 
         f.link.feed("<OK> CSQ:23,99;\r\n");
-        QVERIFY(f.settle([&] { return f.session.pendingCommand() == 0; }));
+        QVERIFY(f.settle([&] { return f.session.pendingCommand() == Session::Command::None; }));
         QCOMPARE(f.values.last().text(QStringLiteral("label_csq")),
                  QStringLiteral("RSSI:23\r\n99;"));
         QVERIFY(f.notices.isEmpty());
@@ -33,14 +33,21 @@ private slots:
     void guardedSendersWithClosedPort()
     {
         using Call = std::function<void(Session &)>;
-        const QList<Call> guarded{
-            [](Session &s) { s.signalStrength(); }, [](Session &s) { s.scream(0); },
-            [](Session &s) { s.locate(); },         [](Session &s) { s.rebootDevice(); },
-            [](Session &s) { s.rebootGsm(); },      [](Session &s) { s.factoryReset(); },
-            [](Session &s) { s.setDebug(2); },      [](Session &s) { s.setGsmOnOff(1); },
-            [](Session &s) { s.writeApn(); },       [](Session &s) { s.writeKeywordAccess(); },
-            [](Session &s) { s.writeSettings(); },  [](Session &s) { s.writeReports(); },
-            [](Session &s) { s.writeFence(1, 1); }, [](Session &s) { s.writeInactivity(); },
+        const QList<Call> guarded {
+            [](Session &s) { s.signalStrength(); },
+            [](Session &s) { s.scream(0); },
+            [](Session &s) { s.locate(); },
+            [](Session &s) { s.rebootDevice(); },
+            [](Session &s) { s.rebootGsm(); },
+            [](Session &s) { s.factoryReset(); },
+            [](Session &s) { s.setDebug(2); },
+            [](Session &s) { s.setGsmOnOff(1); },
+            [](Session &s) { s.writeApn(); },
+            [](Session &s) { s.writeKeywordAccess(); },
+            [](Session &s) { s.writeDeviceSettings(); },
+            [](Session &s) { s.writeReports(); },
+            [](Session &s) { s.writeFence(1, 1); },
+            [](Session &s) { s.writeInactivity(); },
         };
         for (const Call &call : guarded) {
             SessionFixture f;
@@ -50,14 +57,14 @@ private slots:
             QVERIFY(f.log.isEmpty());
             QVERIFY(f.values.isEmpty());
             QCOMPARE(f.session.lastCommandFrame(), QByteArray());
-            QCOMPARE(f.session.pendingCommand(), 0);
+            QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         }
         // The information query has no guard: it is logged and awaited.
         SessionFixture f;
         f.link.setOpen(false);
         f.session.loadInformation();
         QCOMPARE(f.log, QStringList{"AT!XSMSC=INFO:\r"});
-        QCOMPARE(f.session.pendingCommand(), int(Session::Information));
+        QCOMPARE(f.session.pendingCommand(), Session::Command::Information);
         QVERIFY(f.notices.isEmpty());
     }
 
@@ -73,7 +80,7 @@ private slots:
         QCOMPARE(f.link.sentBodies(),
                  (QStringList{"SCREAM:5", "SCREAM:16", "DEBUG:2", "GSMNF:1;", "OMADM:1;"}));
         QCOMPARE(f.values.last().index(QStringLiteral("comboBox_gsm_on_off_function2")), 1);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     // Every split of the version answer into two chunks, delivered in
@@ -128,14 +135,14 @@ private slots:
         SessionFixture f;
         f.readAll();
         f.session.writeReports();
-        QCOMPARE(f.session.pendingCommand(), int(Session::WriteReport));
+        QCOMPARE(f.session.pendingCommand(), Session::Command::WriteReport);
         QVERIFY(f.settle());
         QStringList rows;
         for (const QString &body : f.link.sentBodies())
             rows << body.left(6);
         QCOMPARE(rows, (QStringList{"RPT:1,", "RPT:2,", "RPT:3,", "RPT:4,", "RPT:5,"}));
         QCOMPARE(f.noticeTexts(), QStringList{"Write command success!  "});
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     void reportWriteStopsOnError()
@@ -147,7 +154,7 @@ private slots:
         QVERIFY(f.settle());
         QCOMPARE(f.link.sentBodies().size(), 3);
         QCOMPARE(f.noticeTexts(), QStringList{"Write command error!  "});
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     // The report and sensor chains give up on a silent device like the read
@@ -180,7 +187,7 @@ private slots:
         QVERIFY2(warning.contains(QLatin1String("\"") + f.link.sentBodies().last())
                      && warning.contains(chain),
                  qPrintable(warning));
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(!f.session.isBusy());
         QCOMPARE(f.pages.last(), true);
     }
@@ -209,7 +216,7 @@ private slots:
         QCOMPARE(f.noticeTexts(), QStringList{"Add Device command success!  "});
         const QList<SensorCodec::SensorRow> expected{{"1", "Door Contact"}, {"2", "Panic Button"}};
         QCOMPARE(f.sensorLists.last(), expected);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     void repeatedErrorTextWarnsOnce()
@@ -232,7 +239,7 @@ private slots:
         // On a slow line the Settings acknowledgement arrives item by item.
         SessionFixture f;
         f.link.setResponder({});
-        f.session.writeSettings();
+        f.session.writeDeviceSettings();
         for (const char *piece : {"<OK> BTNEV;", "<OK> GUDT;<OK> TESTC;", "<OK> FSST;", "\r\n"}) {
             f.link.feed(piece);
             QCoreApplication::processEvents();
@@ -248,7 +255,7 @@ private slots:
         SessionFixture f;
         QVERIFY(f.session.loadFirmware(QByteArray(99999, 'x'))); // length not six digits
         f.session.startUpgrade();
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(!f.session.isUpgrading());
         QVERIFY(f.link.sent().isEmpty());
         QCOMPARE(f.pages.last(), true);
@@ -269,7 +276,7 @@ private slots:
         f.link.setResponder([](const QString &) { return QByteArray("OK\r\n"); });
         QVERIFY(f.session.loadFirmware(QByteArray(100000, '\x5a')));
         f.session.startUpgrade();
-        QCOMPARE(f.session.pendingCommand(), int(Session::UpgradeAnnounce));
+        QCOMPARE(f.session.pendingCommand(), Session::Command::UpgradeAnnounce);
         QVERIFY(f.settle([&] { return f.reopenRequests > 0; }, 10000));
         QCOMPARE(f.link.sent().first().left(12), QByteArray("AT!XUPGRADE,"));
         QCOMPARE(f.link.sent().size(), 1 + (100000 + 255) / 256);
@@ -277,7 +284,7 @@ private slots:
         QCOMPARE(f.noticeTexts(), (QStringList{"MG Upgrade Finish. Please wait 30 seconds!",
                                                "Countdown finish. Read Configuration!"}));
         QCOMPARE(f.progress.last(), 100);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(f.log.contains(QStringLiteral("0 sec")));
     }
 
@@ -291,7 +298,7 @@ private slots:
         QCOMPARE(f.notices.first().kind, Notice::Warning);
         QVERIFY(f.notices.first().text.contains(QLatin1String("stopped answering")));
         QCOMPARE(f.closeRequests, 1);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(!f.session.isUpgrading());
         QVERIFY(f.settle([&] { return f.areas.size() >= 2; }, 500));
         QCOMPARE(f.areas.last(), true); // one countdown tick frees the window again

@@ -32,8 +32,8 @@ private slots:
         const QStringList xml{QStringLiteral("XML?:")};
         QTest::newRow("T47") << "T47_V1.05" << ver + xml + commonTail() << 0;
         QTest::newRow("T68") << "T68_V2.01" << ver + commonTail() << 0;
-        QTest::newRow("_QO") << "T41_QO_V1.0" << ver + commonTail() + QStringList{"INFO:"}
-                             << int(Session::Information);
+        QTest::newRow("_QO") << "T41_QO_V1.0" << ver + commonTail() + QStringList {"INFO:"}
+                             << int(Session::Command::Information);
         QTest::newRow("_KAL") << "T68_KAL_V1.0"
                               << ver + commonTail() + QStringList{"INACTW?:1", "INACTW?:2"} << 0;
         QTest::newRow("unsupported") << "T30_V1.0" << ver << 0;
@@ -49,7 +49,7 @@ private slots:
         f.session.startRead();
         QVERIFY(f.settle());
         QCOMPARE(f.link.sentBodies(), queries);
-        QCOMPARE(f.session.pendingCommand(), finalCode);
+        QCOMPARE(int(f.session.pendingCommand()), finalCode);
         QVERIFY(f.session.configurationRead());
 
         const bool supported = queries.size() > 1;
@@ -88,7 +88,7 @@ private slots:
         f.link.feed("<OK> INACTW?:2,8,0,20,30,720;\r\n");
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }));
         QCOMPARE(f.noticeTexts(), QStringList{Success});
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     void refusedXmlQueryContinues()
@@ -114,7 +114,7 @@ private slots:
         QTest::qWait(2 * f.session.timings().answerMs);
         QCOMPARE(f.noticeTexts(), QStringList {"The device refused \"CFG1?:\". Read stopped."});
         QCOMPARE(f.notices.first().kind, Notice::Warning);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QCOMPARE(f.link.sentBodies().last(), QStringLiteral("CFG1?:"));
         QVERIFY(!f.session.isBusy());
     }
@@ -137,7 +137,7 @@ private slots:
         f.link.script(QStringLiteral("CFG1?:"), QByteArray()); // never answered
         f.session.startRead();
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }));
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(!f.session.isBusy());
         QCOMPARE(f.notices.size(), 1);
         QCOMPARE(f.notices.first().kind, Notice::Warning);

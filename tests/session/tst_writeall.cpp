@@ -63,7 +63,7 @@ private slots:
         int pendingAtSuccess = -1;
         f.onNotice = [&](const Notice &n) {
             if (n.text == Done)
-                pendingAtSuccess = f.session.pendingCommand();
+                pendingAtSuccess = int(f.session.pendingCommand());
         };
 
         QVERIFY(f.session.canWriteAll());
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(f.pages, (QList<bool>{false, true}));
         QCOMPARE(f.noticeTexts(), QStringList{Done});
         QCOMPARE(pendingAtSuccess, 0); // state settled before the box shows
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     void closedPortOnlySays()
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(f.link.sentBodies().last().left(refused.size()), refused);
         QCOMPARE(f.noticeTexts(), QStringList{warning});
         QCOMPARE(f.pages.last(), true);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
     void refusedValueEndsChain_data()
@@ -169,7 +169,7 @@ private slots:
         f.session.startWriteAll();
         QVERIFY(f.settle());
         QCOMPARE(f.link.sent().size(), framesSent);
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(!f.session.isBusy());
         QCOMPARE(f.pages.last(), true);
         QVERIFY(f.notices.size() >= 2);
@@ -184,7 +184,7 @@ private slots:
         f.link.script(QStringLiteral("APN:"), QByteArray());
         f.session.startWriteAll();
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }));
-        QCOMPARE(f.session.pendingCommand(), 0);
+        QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QCOMPARE(f.pages, (QList<bool>{false, true}));
         QVERIFY(f.notices.first().text.contains(QLatin1String("\"APN:internet")));
         QVERIFY(f.notices.first().text.contains(QLatin1String("Write All")));
