@@ -5,6 +5,7 @@
 #include "firmwareupgrade.h"
 #include "frame.h"
 #include "link.h"
+#include "readchain.h"
 
 using Command = Session::Command;
 
@@ -36,7 +37,10 @@ QString bodyOf(const QByteArray &frame)
 } // namespace
 
 Session::Session(Link *link, QObject *parent)
-    : QObject(parent), link_(link), upgrade_(std::make_unique<FirmwareUpgrade>())
+    : QObject(parent),
+      link_(link),
+      upgrade_(std::make_unique<FirmwareUpgrade>()),
+      readChain_(std::make_unique<ReadChain>(*this))
 {
     dispatchTimer_.setSingleShot(true);
     dispatchTimer_.setInterval(0);
@@ -91,7 +95,7 @@ QString Session::writeAllRefusal() const
 bool Session::chainWaits() const
 {
     return isChainCode(pendingCommand_)
-        || (pendingCommand_ == Command::Information && windowsAfterInformation_);
+        || (pendingCommand_ == Command::Information && readChain_->awaits(Command::Information));
 }
 
 bool Session::isChainCode(Command code)
@@ -138,8 +142,9 @@ void Session::sendCommand(const QString &body)
 void Session::setPending(Command code)
 {
     pendingCommand_ = code;
-    if (code != Command::Information)
-        windowsAfterInformation_ = false;
+    // Another command took over from the read, or it ended.
+    if (!readChain_->awaits(code))
+        readChain_->abandon();
     if (!chainWaits()) {
         answerTimer_.stop();
         return;
@@ -257,9 +262,18 @@ bool Session::runStep()
         // an acknowledgement still arriving in pieces and empty it first.
         return pendingCommand_ == Command::WriteAll
             && !assembler_.text().contains(QLatin1String("\r\n"));
+    case Command::SignalStrength:
+        stepSignalStrength();
+        return false;
+    case Command::Information:
+        if (readChain_->awaits(Command::Information))
+            break;
+        stepInformation();
+        return false;
     default:
-        return stepQuery();
+        break;
     }
+    return readChain_->awaits(pendingCommand_) && readChain_->onAnswer();
 }
 
 void Session::handleAcknowledgement()

@@ -21,6 +21,7 @@
 #include "staleanswerfilter.h"
 
 class Link;
+class ReadChain;
 class FirmwareUpgrade;
 struct FirmwareStep;
 namespace SmsCodec {
@@ -179,6 +180,8 @@ signals:
     void elapsedTextChanged(const QString &text);
 
 private:
+    friend class ReadChain;
+
     // Notices wait until the outermost step has updated all state: the
     // window shows them in modal boxes whose nested event loop may deliver
     // more answers.
@@ -226,24 +229,15 @@ private:
     void stopWaitingChain();
     void givePagesBack();
 
-    // Read chain and answers: sessionread.cpp
-    bool stepQuery();
-    bool onVersion();
-    void onXml();
-    void onApn();
-    void onCfg(const QString &keyword, const QStringList &keys, bool fromCfg2);
-    void onCallerId(int which);
-    void onGeoFence();
-    void onSensorPage(Command code);
-    void onSignal(Command code);
-    void onReportRow();
-    void onInactivityWindow(int set);
-    void onInformation();
-    void endRead();
-    void finishRead();
+    // Answers outside the read chain, the sensor list: sessionanswers.cpp
+    void showSignal();
+    void stepSignalStrength();
+    void showInformation();
+    void stepInformation();
     void restartSensorList();
     void stepSensorRefresh();
     void appendSensorPage();
+    void showSensorList(const SensorCodec::SensorList &list);
 
     // Page writers and the write chains: sessionwrite.cpp
     Sent doChecked(const SmsCodec::WriteCheck &check); // sends it or tells why not
@@ -281,12 +275,7 @@ private:
     // unsupported version answer or a closed port, so no writer works from
     // a model that was never read.
     bool pagesUnlocked_ = false;
-    // The read of a device with both end variants waits for the information
-    // answer before it asks for the inactivity windows.
-    bool windowsAfterInformation_ = false;
 
-    int geoFenceReadIndex_ = 1;
-    int rptReadIndex_ = 1;
     int sensorPageOffset_ = 0;
     int rptWriteIndex_ = 0;
     int geoFenceWriteStep_ = 0;
@@ -310,4 +299,5 @@ private:
     QTimer elapsedTimer_;
     QTimer silenceTimer_;
     std::unique_ptr<FirmwareUpgrade> upgrade_;
+    std::unique_ptr<ReadChain> readChain_;
 };

@@ -1,0 +1,101 @@
+// Answers outside the read chain (readchain.cpp): the signal strength and
+// information queries, and the sensor list that follows an added or removed
+// sensor.
+#include "session.h"
+
+#include "answer.h"
+#include "infocodec.h"
+#include "link.h"
+#include "readchain.h"
+#include "sensorcodec.h"
+
+void Session::startRead()
+{
+    Scope scope(*this);
+    if (!link_ || !link_->isOpen()) {
+        notify(Notice::info(QStringLiteral("Serial Port is not open! \"Read\"")));
+        return;
+    }
+    readChain_->start();
+}
+
+void Session::showSignal()
+{
+    FormValues csq;
+    csq.setText(QStringLiteral("label_csq"), InfoCodec::signalDisplay(assembler_.text()));
+    emit valuesDecoded(csq);
+    assembler_.clear();
+}
+
+void Session::stepSignalStrength()
+{
+    if (!Answer::isComplete(assembler_.text(), QStringLiteral("<OK> CSQ")))
+        return;
+    showSignal();
+    setPending(Command::None);
+}
+
+void Session::showInformation()
+{
+    emitDecoded(InfoCodec::decodeInformation(assembler_.text()));
+    assembler_.clear(); // the code stays: a later INFO answer fills the page again
+}
+
+void Session::stepInformation()
+{
+    if (Answer::isComplete(assembler_.text(), QStringLiteral("<OK> INFO:")))
+        showInformation();
+}
+
+// ---- sensor list after an added or removed sensor --------------------------
+
+namespace
+{
+constexpr int SensorPageSize = 5;
+constexpr int LastSensorPageOffset = 15;
+} // namespace
+
+void Session::appendSensorPage()
+{
+    const QString entries = SensorCodec::pageEntries(assembler_.text());
+    if (!entries.isEmpty())
+        sensorListText_ += QLatin1Char(',') + entries;
+}
+
+void Session::showSensorList(const SensorCodec::SensorList &list)
+{
+    emit sensorsListed(list.rows);
+    for (const Notice &n : list.notices)
+        notify(n);
+}
+
+void Session::restartSensorList()
+{
+    if (model_.knownDevice()) {
+        sensorPageOffset_ = 0;
+        sendQuery(QStringLiteral("DEV?:0"), Command::RefreshSensors);
+    } else {
+        sendQuery(QStringLiteral("DEV?:"), Command::RefreshSensors); // the whole list at once
+    }
+    sensorListText_.clear();
+}
+
+void Session::stepSensorRefresh()
+{
+    if (!Answer::isComplete(assembler_.text(), QStringLiteral("<OK> DEV?")))
+        return;
+    if (!model_.knownDevice()) {
+        const SensorCodec::SensorList list = SensorCodec::fromSingleAnswer(assembler_.text());
+        setPending(Command::None);
+        showSensorList(list);
+        return;
+    }
+    appendSensorPage();
+    sensorPageOffset_ += SensorPageSize;
+    if (sensorPageOffset_ <= LastSensorPageOffset) {
+        sendQuery(QStringLiteral("DEV?:%1").arg(sensorPageOffset_), Command::RefreshSensors);
+        return;
+    }
+    showSensorList(SensorCodec::fromPages(sensorListText_));
+    setPending(Command::None);
+}
