@@ -23,11 +23,6 @@ QString forbiddenBody(const FormValues &v); // "FORBID:0;" or "FORBID:1;"
 
 // Field checks. Latitude/longitude: a refused text empties the field.
 // The value itself must lie in -90..90 / -180..180 (not only its whole part).
-struct FieldCheck
-{
-    bool ok = true;
-    Notice notice; // empty text when nothing is shown
-};
 FieldCheck checkLatitude(const QString &text);
 FieldCheck checkLongitude(const QString &text);
 // Radius on every edit: a refused text undoes the edit.

@@ -26,6 +26,13 @@ struct Notice
     bool operator==(const Notice &o) const { return kind == o.kind && text == o.text && title == o.title; }
 };
 
+// A check of one typed field: ok, or the notice to show.
+struct FieldCheck
+{
+    bool ok = true;
+    Notice notice; // empty text when nothing is shown
+};
+
 // What a decoder makes of an answer: the values to show and what to tell.
 struct DecodeResult
 {

@@ -5,17 +5,15 @@
 namespace
 {
 
-const QString EchoMarker = QStringLiteral("!XSMSC:");
 const QString EchoLineStart = QStringLiteral("AT!XSMSC:");
 const QString LeftoverMarker = QStringLiteral("!XSMSC");
-const QString LineEnd = QStringLiteral("\r\n");
 
 // Length of the longest tail of `text` that may still grow into an echo
 // line start once the next chunk arrives ("A", "AT!X", "!XSM", ...).
 int partialMarkerLength(QStringView text)
 {
     int longest = 0;
-    for (const QString &start : {EchoLineStart, EchoMarker}) {
+    for (const QString &start : {EchoLineStart, ResponseAssembler::EchoMarker}) {
         for (int length = std::min<int>(start.size() - 1, int(text.size())); length > longest;
              --length) {
             if (text.endsWith(QStringView(start).left(length))) {

@@ -13,6 +13,9 @@ public:
     // Upper bound of the collected text; noise beyond it is dropped from the
     // front so a chattering device cannot grow memory without limit.
     static constexpr int MaxLength = 64 * 1024;
+    // An echoed command line holds this marker and ends with LineEnd.
+    static inline const QString EchoMarker = QStringLiteral("!XSMSC:");
+    static inline const QString LineEnd = QStringLiteral("\r\n");
 
     void append(const QByteArray &chunk);
     // The text ready for dispatch (never holds an incomplete echo line).

@@ -25,11 +25,6 @@ WriteCheck xml(const FormValues &v); // "XML:user,password"
 WriteCheck callerIds(const FormValues &v); // "CALID:1,id1;CALID:2,id2"
 
 // Caller-ID check when editing finishes: a refused text empties the field.
-struct FieldCheck
-{
-    bool ok = true;
-    Notice notice;
-};
 FieldCheck checkPhoneNumber(const QString &text, int maximum = 15);
 
 FormValues decodeApn(const QString &received);

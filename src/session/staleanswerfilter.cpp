@@ -4,8 +4,9 @@
 
 namespace
 {
-const QByteArray LineEnd = QByteArrayLiteral("\r\n");
-const QByteArray EchoMarker = QByteArrayLiteral("!XSMSC:");
+// The assembler's markers, as the bytes this filter looks at.
+const QByteArray LineEnd = ResponseAssembler::LineEnd.toLatin1();
+const QByteArray EchoMarker = ResponseAssembler::EchoMarker.toLatin1();
 
 // "<OK> APN;", "<ERROR> APN;", "<OK> APN?:name,...;" all answer key "APN"/"APN?".
 bool answersKey(const QByteArray &line, const QString &key)
