@@ -6,6 +6,7 @@
 #include "frame.h"
 #include "link.h"
 #include "readchain.h"
+#include "writeallchain.h"
 
 using Command = Session::Command;
 
@@ -37,10 +38,9 @@ QString bodyOf(const QByteArray &frame)
 } // namespace
 
 Session::Session(Link *link, QObject *parent)
-    : QObject(parent),
-      link_(link),
-      upgrade_(std::make_unique<FirmwareUpgrade>()),
-      readChain_(std::make_unique<ReadChain>(*this))
+    : QObject(parent), link_(link), upgrade_(std::make_unique<FirmwareUpgrade>()),
+      readChain_(std::make_unique<ReadChain>(*this)),
+      writeAll_(std::make_unique<WriteAllChain>(*this))
 {
     dispatchTimer_.setSingleShot(true);
     dispatchTimer_.setInterval(0);
@@ -257,7 +257,7 @@ bool Session::runStep()
         stepSensorRefresh();
         return false;
     case Command::WriteAll:
-        stepWriteAll();
+        writeAll_->onAnswer();
         // The chain acts on whole answer lines only; the table must not take
         // an acknowledgement still arriving in pieces and empty it first.
         return pendingCommand_ == Command::WriteAll

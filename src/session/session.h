@@ -22,6 +22,7 @@
 
 class Link;
 class ReadChain;
+class WriteAllChain;
 class FirmwareUpgrade;
 struct FirmwareStep;
 namespace SmsCodec {
@@ -76,10 +77,6 @@ public:
         int elapsedTickMs = ElapsedTickMs;
         int upgradeSilenceMs = UpgradeSilenceMs;
     };
-
-    // Write All's branch tables (one row per acknowledgement awaited).
-    enum class WriteAllNext { Apn, Report, Xml, Fence, Settings, GpsTracker, CallerIds, End };
-    struct WriteAllRow;
 
     explicit Session(Link *link, QObject *parent = nullptr);
     ~Session() override;
@@ -181,6 +178,7 @@ signals:
 
 private:
     friend class ReadChain;
+    friend class WriteAllChain;
 
     // Notices wait until the outermost step has updated all state: the
     // window shows them in modal boxes whose nested event loop may deliver
@@ -239,16 +237,13 @@ private:
     void appendSensorPage();
     void showSensorList(const SensorCodec::SensorList &list);
 
-    // Page writers and the write chains: sessionwrite.cpp
+    // Page writers and the report write chain: sessionwrite.cpp
     Sent doChecked(const SmsCodec::WriteCheck &check); // sends it or tells why not
     Sent doReportRow(int row);
     Sent doFence(int fence, int page);
     Sent doFenceByType(int fence);
     Sent doWrite(const QString &body);
     void stepReportWrite();
-    void stepWriteAll();
-    void runWriteAllRow(const WriteAllRow &row);
-    void stopWriteAll(Sent why, const QString &page);
 
     // Firmware: sessionfirmware.cpp
     bool stepUpgrade();
@@ -278,7 +273,6 @@ private:
 
     int sensorPageOffset_ = 0;
     int rptWriteIndex_ = 0;
-    int geoFenceWriteStep_ = 0;
 
     bool afterDeviceReboot_ = false;
     bool afterGsmReboot_ = false;
@@ -300,4 +294,5 @@ private:
     QTimer silenceTimer_;
     std::unique_ptr<FirmwareUpgrade> upgrade_;
     std::unique_ptr<ReadChain> readChain_;
+    std::unique_ptr<WriteAllChain> writeAll_;
 };
