@@ -8,24 +8,23 @@
 #include "messages.h"
 #include "session.h"
 #include "velomi.h"
+#include "widgetnames.h"
 
 void Velomi::connectGeoFenceFields()
 {
     // Fifteen latitude and fifteen longitude fields share one check.
-    for (int fence = 1; fence <= 3; ++fence) {
-        for (int k = 0; k <= 4; ++k) {
+    for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence) {
+        for (int vertex = 0; vertex <= WidgetNames::FenceVertexCount; ++vertex) {
             for (bool latitude : {true, false}) {
-                const QString name = QStringLiteral("lineEdit_%1_%2_%3")
-                                         .arg(latitude ? "lat" : "long")
-                                         .arg(fence)
-                                         .arg(k);
+                const QString name = latitude ? WidgetNames::fenceLatitude(fence, vertex)
+                                              : WidgetNames::fenceLongitude(fence, vertex);
                 if (auto *field = findChild<QLineEdit *>(name))
                     connect(field, &QLineEdit::editingFinished, this,
                             [this, field, latitude] { checkCoordinate(field, latitude); });
             }
         }
-        lastGoodRadius_[fence - 1] =
-            findChild<QLineEdit *>(QStringLiteral("lineEdit_radius_%1_0").arg(fence))->text();
+        lastGoodRadius_[fence - 1]
+            = findChild<QLineEdit *>(WidgetNames::fenceRadius(fence))->text();
     }
 }
 
@@ -41,7 +40,7 @@ void Velomi::checkCoordinate(QLineEdit *field, bool latitude)
 
 void Velomi::checkRadiusEdit(int fence, const QString &text)
 {
-    auto *field = findChild<QLineEdit *>(QStringLiteral("lineEdit_radius_%1_0").arg(fence));
+    auto *field = findChild<QLineEdit *>(WidgetNames::fenceRadius(fence));
     const auto check = GeoFenceCodec::checkRadiusEdit(text);
     if (check.ok) {
         previousRadius_[fence - 1] = lastGoodRadius_[fence - 1];
@@ -64,14 +63,13 @@ void Velomi::refreshFenceEnabling(int fence, const FormValues &page)
 void Velomi::onGeoTypeChanged(int fence, int index)
 {
     if (index >= 0)
-        findChild<QStackedWidget *>(QStringLiteral("stackedWidget_G%1").arg(fence))->setCurrentIndex(index);
+        findChild<QStackedWidget *>(WidgetNames::fenceStack(fence))->setCurrentIndex(index);
     refreshFenceEnabling(fence);
 }
 
 static int fenceType(const QWidget *window, int fence)
 {
-    return window->findChild<QComboBox *>(QStringLiteral("comboBox_geo_type_%1_0").arg(fence))
-        ->currentIndex();
+    return window->findChild<QComboBox *>(WidgetNames::fenceType(fence))->currentIndex();
 }
 
 void Velomi::send_geo_fence_cmd_G1() { session_->writeFence(1, fenceType(this, 1)); }

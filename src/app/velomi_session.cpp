@@ -6,7 +6,9 @@
 #include "messages.h"
 #include "modeldetect.h"
 #include "session.h"
+#include "settingscodec.h"
 #include "velomi.h"
+#include "widgetnames.h"
 
 void Velomi::connectSession()
 {
@@ -22,9 +24,8 @@ void Velomi::connectSession()
     connect(session_, &Session::pagesLocked, this,
         [this](bool locked) { tabWidget_velomi->setEnabled(!locked); });
     connect(session_, &Session::reportTypesLocked, this, [this](bool locked) {
-        for (int row = 1; row <= 5; ++row)
-            findChild<QWidget *>(QStringLiteral("comboBox_rpt_type_%1").arg(row))
-                ->setEnabled(!locked);
+        for (int row = 1; row <= WidgetNames::ReportRowCount; ++row)
+            findChild<QWidget *>(WidgetNames::reportType(row))->setEnabled(!locked);
     });
     // While the device restarts the port and the command areas wait; its end
     // also frees the firmware button for the next image.
@@ -69,14 +70,15 @@ void Velomi::connectSession()
 void Velomi::onModelDetected(const ModelFlags &model)
 {
     comboBox_panelType->setCurrentIndex(0);
-    setWindowTitle(ToolTitle + QLatin1Char(' ') + model.versionText);
+    setWindowTitle(windowTitleFor(model));
     windowIndex().setVisible(layoutVisibility(model));
     if (model.supportedModel) {
         loadReportTypes(model);
         comboBox_rf_gps_action->setEnabled(
-            comboBox_rf_gps_ignore->currentIndex() == 0);
-        for (int row = 1; row <= 5; ++row)
-            findChild<QLineEdit *>(QStringLiteral("lineEdit_rpt_to_%1").arg(row))->setMaxLength(99);
+            SettingsCodec::rfGpsActionEnabled(comboBox_rf_gps_ignore->currentIndex()));
+        for (int row = 1; row <= WidgetNames::ReportRowCount; ++row)
+            findChild<QLineEdit *>(WidgetNames::reportDestination(row))
+                ->setMaxLength(ReportDestinationMaxLength);
     }
 }
 

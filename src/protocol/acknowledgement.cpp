@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "widgetnames.h"
+
 namespace
 {
 
@@ -68,8 +70,8 @@ const QList<Rule> Rules = {
 };
 
 const QString ForbidAck = QStringLiteral("<OK> FORBID;");
-const QStringList FenceCaptions = {QStringLiteral("label_GF_1"), QStringLiteral("label_GF_2"),
-                                   QStringLiteral("label_GF_3")};
+const QStringList FenceCaptions
+    = WidgetNames::range(WidgetNames::fenceCaption, 1, WidgetNames::FenceCount);
 
 bool containsAny(const QString &text, const QStringList &needles)
 {

@@ -3,13 +3,15 @@
 #include <QRegularExpression>
 
 #include "answer.h"
+#include "widgetnames.h"
 
 namespace GeoFenceCodec
 {
+using namespace WidgetNames;
+
 namespace
 {
 
-constexpr int FenceCount = 3;
 constexpr int MinRadius = 200;
 constexpr int MaxRadius = 10000;
 
@@ -18,49 +20,6 @@ enum Page { DeletePage = 0, CirclePage = 1, PolygonPage = 2 };
 // Vertex combo items "3" and "4".
 constexpr int ThreeVertices = 0;
 constexpr int FourVertices = 1;
-
-QString fenceName(const char *pattern, int fence)
-{
-    return QString::fromLatin1(pattern).arg(fence);
-}
-QString vertexName(const char *pattern, int fence, int vertex)
-{
-    return QString::fromLatin1(pattern).arg(fence).arg(vertex);
-}
-
-QString typeCombo(int fence)
-{
-    return fenceName("comboBox_geo_type_%1_0", fence);
-}
-QString stack(int fence)
-{
-    return fenceName("stackedWidget_G%1", fence);
-}
-QString circleDisable(int fence)
-{
-    return fenceName("checkBox_geo_fence_%1_1", fence);
-}
-QString polygonDisable(int fence)
-{
-    return fenceName("checkBox_geo_fence_%1_2", fence);
-}
-QString vertexCombo(int fence)
-{
-    return fenceName("comboBox_geo_vertex_%1_0", fence);
-}
-QString radiusField(int fence)
-{
-    return fenceName("lineEdit_radius_%1_0", fence);
-}
-// Vertex 0 is the circle centre, 1..4 the polygon vertices.
-QString latField(int fence, int vertex)
-{
-    return vertexName("lineEdit_lat_%1_%2", fence, vertex);
-}
-QString longField(int fence, int vertex)
-{
-    return vertexName("lineEdit_long_%1_%2", fence, vertex);
-}
 
 bool validFence(int fence)
 {
@@ -103,36 +62,36 @@ RadiusRange radiusRange(const QString &text)
 FenceWrite circleBody(int fence, const QString &prefix, const FormValues &v,
                       const QString &lastGoodRadius)
 {
-    const QString radius = v.text(radiusField(fence));
+    const QString radius = v.text(fenceRadius(fence));
     switch (radiusRange(radius)) {
     case RadiusRange::Above: {
         FenceWrite w = refused(QStringLiteral("Max 10000 Meters!"));
         if (!lastGoodRadius.isNull()) // nothing to undo when the field was never edited
-            w.corrections.setText(radiusField(fence), lastGoodRadius);
+            w.corrections.setText(fenceRadius(fence), lastGoodRadius);
         return w;
     }
     case RadiusRange::Below: {
         FenceWrite w = refused(QStringLiteral("Min 200 Meters!"));
-        w.corrections.setText(radiusField(fence), QString::number(MinRadius));
+        w.corrections.setText(fenceRadius(fence), QString::number(MinRadius));
         return w;
     }
     case RadiusRange::Inside:
         break;
     }
-    return sent(QStringLiteral("GEOFE:") + prefix + QStringLiteral("1,") +
-                v.text(latField(fence, 0)) + QLatin1Char(',') + v.text(longField(fence, 0)) +
-                QLatin1Char(',') + radius);
+    return sent(QStringLiteral("GEOFE:") + prefix + QStringLiteral("1,")
+        + v.text(fenceLatitude(fence, 0)) + QLatin1Char(',') + v.text(fenceLongitude(fence, 0))
+        + QLatin1Char(',') + radius);
 }
 
 // Every vertex pair is followed by a comma, the last one too.
 QString polygonBody(int fence, const QString &prefix, const FormValues &v)
 {
-    const int vertices = v.index(vertexCombo(fence)) == FourVertices ? 4 : 3;
+    const int vertices = v.index(fenceVertexCombo(fence)) == FourVertices ? 4 : 3;
     QString body = QStringLiteral("GEOFE:") + prefix + QStringLiteral("2,") +
                    QString::number(vertices) + QLatin1Char(',');
     for (int vertex = 1; vertex <= vertices; ++vertex)
-        body += v.text(latField(fence, vertex)) + QLatin1Char(',') +
-                v.text(longField(fence, vertex)) + QLatin1Char(',');
+        body += v.text(fenceLatitude(fence, vertex)) + QLatin1Char(',')
+            + v.text(fenceLongitude(fence, vertex)) + QLatin1Char(',');
     return body;
 }
 
@@ -163,28 +122,27 @@ FieldCheck checkCoordinate(const QString &text, double limit, const QString &ran
 
 void showShape(FormValues &values, int fence, Page page)
 {
-    values.setIndex(typeCombo(fence), page);
-    values.setIndex(stack(fence), page);
+    values.setIndex(fenceType(fence), page);
+    values.setIndex(fenceStack(fence), page);
 }
 
 void showCircle(FormValues &values, int fence, const QStringList &f)
 {
     showShape(values, fence, CirclePage);
-    values.setText(latField(fence, 0), Answer::field(f, 4));
-    values.setText(longField(fence, 0), Answer::field(f, 5));
+    values.setText(fenceLatitude(fence, 0), Answer::field(f, 4));
+    values.setText(fenceLongitude(fence, 0), Answer::field(f, 5));
 }
 
 void showPolygon(FormValues &values, int fence, int vertexIndex)
 {
     showShape(values, fence, PolygonPage);
-    values.setIndex(vertexCombo(fence), vertexIndex);
+    values.setIndex(fenceVertexCombo(fence), vertexIndex);
 }
 
 void setRowEnabled(WidgetStates &s, int fence, int vertex, bool enabled)
 {
-    for (const char *pattern : {"lineEdit_lat_%1_%2", "lineEdit_long_%1_%2", "label_lat_%1_%2",
-             "label_long_%1_%2", "label_lat_range_%1_%2", "label_long_range_%1_%2"})
-        s.insert(vertexName(pattern, fence, vertex), enabled);
+    for (const QString &name : fenceVertexRow(fence, vertex))
+        s.insert(name, enabled);
 }
 
 } // namespace
@@ -203,11 +161,11 @@ FenceWrite fenceBody(int fence, int page, const FormValues &v, const ModelFlags 
     case DeletePage:
         return sent(QStringLiteral("GEOFE:") + prefix + QStringLiteral("0,0,0,0"));
     case CirclePage:
-        if (v.checked(circleDisable(fence)))
+        if (v.checked(fenceCircleDisable(fence)))
             return sent(disableBody);
         return circleBody(fence, prefix, v, lastGoodRadius);
     case PolygonPage:
-        if (v.checked(polygonDisable(fence)))
+        if (v.checked(fencePolygonDisable(fence)))
             return sent(disableBody);
         return sent(polygonBody(fence, prefix, v));
     }
@@ -266,17 +224,17 @@ DecodeResult decodeFence(const QString &received, const ModelFlags &m)
         return r;
 
     FormValues &v = r.values;
-    v.setText(radiusField(fence), Answer::field(f, 3));
+    v.setText(fenceRadius(fence), Answer::field(f, 3));
     for (int vertex = 1; vertex <= 4; ++vertex) {
-        v.setText(latField(fence, vertex), Answer::field(f, 2 + 2 * vertex));
-        v.setText(longField(fence, vertex), Answer::field(f, 3 + 2 * vertex));
+        v.setText(fenceLatitude(fence, vertex), Answer::field(f, 2 + 2 * vertex));
+        v.setText(fenceLongitude(fence, vertex), Answer::field(f, 3 + 2 * vertex));
     }
 
     const QString state = Answer::field(f, 1);
     const QString detail = Answer::field(f, 2);
     const bool disabled = state == QLatin1String("0");
-    v.setChecked(circleDisable(fence), disabled);
-    v.setChecked(polygonDisable(fence), disabled);
+    v.setChecked(fenceCircleDisable(fence), disabled);
+    v.setChecked(fencePolygonDisable(fence), disabled);
     // A disabled fence names its shape in F2: 0 deleted, 1 circle, 3 or 4 vertices.
     const QString shape = disabled ? detail : state;
     if (disabled && shape == QLatin1String("0"))
@@ -288,8 +246,8 @@ DecodeResult decodeFence(const QString &received, const ModelFlags &m)
     else if (!disabled && shape == QLatin1String("2")) {
         showShape(v, fence, PolygonPage);
         if (detail == QLatin1String("3") || detail == QLatin1String("4"))
-            v.setIndex(vertexCombo(fence),
-                       detail == QLatin1String("3") ? ThreeVertices : FourVertices);
+            v.setIndex(fenceVertexCombo(fence),
+                detail == QLatin1String("3") ? ThreeVertices : FourVertices);
     }
     return r;
 }
@@ -303,7 +261,7 @@ FormValues decodeForbidden(const QString &value)
                                         : QString();
     if (!caption.isNull())
         for (int fence = 1; fence <= FenceCount; ++fence)
-            v.setText(fenceName("label_GF_%1", fence), caption);
+            v.setText(fenceCaption(fence), caption);
     v.setIndex(QStringLiteral("comboBox_forbidden_zone"), flag == 1 ? 1 : 0);
     return v;
 }
@@ -313,17 +271,17 @@ WidgetStates fenceEnabling(int fence, const FormValues &v)
     WidgetStates s;
     if (!validFence(fence))
         return s;
-    const bool circleOn = !v.checked(circleDisable(fence));
-    const bool polygonOn = !v.checked(polygonDisable(fence));
-    const bool fourthOn = polygonOn && v.index(vertexCombo(fence)) == FourVertices;
+    const bool circleOn = !v.checked(fenceCircleDisable(fence));
+    const bool polygonOn = !v.checked(fencePolygonDisable(fence));
+    const bool fourthOn = polygonOn && v.index(fenceVertexCombo(fence)) == FourVertices;
 
     setRowEnabled(s, fence, 0, circleOn);
-    for (const char *pattern :
-        {"lineEdit_radius_%1_0", "label_radius_%1_0", "label_radius_range_%1_0"})
-        s.insert(fenceName(pattern, fence), circleOn);
+    for (const QString &name :
+        {fenceRadius(fence), fenceRadiusLabel(fence), fenceRadiusRange(fence)})
+        s.insert(name, circleOn);
 
-    s.insert(vertexCombo(fence), polygonOn);
-    s.insert(fenceName("label_geo_vertex_%1_0", fence), polygonOn);
+    s.insert(fenceVertexCombo(fence), polygonOn);
+    s.insert(fenceVertexLabel(fence), polygonOn);
     for (int vertex = 1; vertex <= 3; ++vertex)
         setRowEnabled(s, fence, vertex, polygonOn);
     setRowEnabled(s, fence, 4, fourthOn);

@@ -1,6 +1,7 @@
 #include "inactivitycodec.h"
 
 #include "answer.h"
+#include "widgetnames.h"
 
 #include <QStringList>
 #include <QVector>
@@ -35,14 +36,15 @@ QString clockText(int index) { return index >= 0 ? QString::number(index) : QStr
 
 QString windowItem(const FormValues &v, int window)
 {
-    const QString w = QStringLiteral("comboBox_w%1_").arg(window);
+    using WidgetNames::inactivityWindow;
     const QStringList fields = {
         QString::number(window),
-        clockText(v.index(w + "from_hour")),
-        clockText(v.index(w + "from_min")),
-        clockText(v.index(w + "to_hour")),
-        clockText(v.index(w + "to_min")),
-        QString::number(minutesAt(WindowIntervalMinutes, v.index(w + "interval"))),
+        clockText(v.index(inactivityWindow(window, "from_hour"))),
+        clockText(v.index(inactivityWindow(window, "from_min"))),
+        clockText(v.index(inactivityWindow(window, "to_hour"))),
+        clockText(v.index(inactivityWindow(window, "to_min"))),
+        QString::number(
+            minutesAt(WindowIntervalMinutes, v.index(inactivityWindow(window, "interval")))),
     };
     return "INACTW:" + fields.join(',') + ';';
 }
@@ -109,15 +111,16 @@ FormValues decodeWindow(const QString &received, int set)
         return values;
     const QStringList fields = Answer::fields(received, Keyword);
 
-    const QString w = QStringLiteral("comboBox_w%1_").arg(set == 1 ? 2 : 1);
-    setClockIndex(values, w + "from_hour", fields.value(1), HourCount);
-    setClockIndex(values, w + "from_min", fields.value(2), MinuteCount);
-    setClockIndex(values, w + "to_hour", fields.value(3), HourCount);
-    setClockIndex(values, w + "to_min", fields.value(4), MinuteCount);
+    using WidgetNames::inactivityWindow;
+    const int window = set == 1 ? 2 : 1;
+    setClockIndex(values, inactivityWindow(window, "from_hour"), fields.value(1), HourCount);
+    setClockIndex(values, inactivityWindow(window, "from_min"), fields.value(2), MinuteCount);
+    setClockIndex(values, inactivityWindow(window, "to_hour"), fields.value(3), HourCount);
+    setClockIndex(values, inactivityWindow(window, "to_min"), fields.value(4), MinuteCount);
 
     const int interval = WindowIntervalMinutes.indexOf(leadingNumber(fields.value(5)));
     if (interval >= 0)
-        values.setIndex(w + "interval", interval);
+        values.setIndex(inactivityWindow(window, "interval"), interval);
     return values;
 }
 

@@ -3,6 +3,7 @@
 #include "answer.h"
 #include "frame.h"
 #include "reporttypes.h"
+#include "widgetnames.h"
 
 #include <iterator>
 
@@ -11,59 +12,30 @@ namespace ReportCodec
 namespace
 {
 
-constexpr int RowCount = 5;
-constexpr int GroupCount = 5;
+using namespace WidgetNames;
 
 // Event filter by combo index: "All", "Emergency", "Status".
 constexpr int EventCodes[] = {255, 4, 1};
 
-QString rowName(const char *pattern, int row)
-{
-    return QString::fromLatin1(pattern).arg(row);
-}
-QString destinationName(int row)
-{
-    return rowName("lineEdit_rpt_to_%1", row);
-}
-QString typeName(int row)
-{
-    return rowName("comboBox_rpt_type_%1", row);
-}
-QString optionName(int row)
-{
-    return rowName("comboBox_rpt_option_%1", row);
-}
-QString eventName(int row)
-{
-    return rowName("comboBox_rpt_event_%1", row);
-}
-QString groupName(int row, int group)
-{
-    return QStringLiteral("radioButton_rpt_group_%1_%2").arg(row).arg(group);
-}
-
-bool validRow(int row)
-{
-    return row >= 1 && row <= RowCount;
-}
+bool validRow(int row) { return row >= 1 && row <= ReportRowCount; }
 
 QString groupField(int row, const FormValues &v)
 {
-    for (int group = 1; group <= GroupCount; ++group)
-        if (v.checked(groupName(row, group)))
+    for (int group = 1; group <= ReportGroupCount; ++group)
+        if (v.checked(reportGroup(row, group)))
             return QString::number(group);
     return QString();
 }
 
 QString typeField(int row, const FormValues &v, const ModelFlags &m)
 {
-    const int code = typeCode(typeNames(m).value(v.index(typeName(row))), m);
+    const int code = typeCode(typeNames(m).value(v.index(reportType(row))), m);
     return code < 0 ? QString() : QString::number(code);
 }
 
 QString eventField(int row, const FormValues &v)
 {
-    const int index = v.index(eventName(row));
+    const int index = v.index(reportEvent(row));
     if (index < 0 || index >= int(std::size(EventCodes)))
         return QString();
     return QString::number(EventCodes[index]);
@@ -71,8 +43,8 @@ QString eventField(int row, const FormValues &v)
 
 void checkGroup(FormValues &values, int row, int checkedGroup)
 {
-    for (int group = 1; group <= GroupCount; ++group)
-        values.setChecked(groupName(row, group), group == checkedGroup);
+    for (int group = 1; group <= ReportGroupCount; ++group)
+        values.setChecked(reportGroup(row, group), group == checkedGroup);
 }
 
 } // namespace
@@ -100,7 +72,7 @@ RowWrite rowBody(int row, const FormValues &v, const ModelFlags &m)
         w.notice = Notice::info(QStringLiteral("Report idx error!"));
         return w;
     }
-    const QString destination = v.text(destinationName(row));
+    const QString destination = v.text(reportDestination(row));
     if (const auto refusal
         = Frame::refusedValue({{QStringLiteral("Report destination %1").arg(row), destination}})) {
         w.notice = *refusal;
@@ -126,25 +98,25 @@ RowDecode decodeRow(const QString &received, int targetRow, const ModelFlags &m)
         return d;
     const int row = targetRow; // the row awaited, whatever the answer names
 
-    d.values.setText(destinationName(row), Answer::field(f, 1));
+    d.values.setText(reportDestination(row), Answer::field(f, 1));
 
     const int group = Answer::field(f, 2).toInt();
-    if (group >= 0 && group <= GroupCount)
+    if (group >= 0 && group <= ReportGroupCount)
         checkGroup(d.values, row, qMax(group, 1));
 
     const ReportTypes::List list = ReportTypes::listFor(m);
     const int typeIndex = ReportTypes::indexOfCode(list, Answer::field(f, 3).toInt());
-    d.values.setIndex(typeName(row), qMax(typeIndex, 0));
+    d.values.setIndex(reportType(row), qMax(typeIndex, 0));
 
     // The follow-on combo has five items; anything else leaves it alone.
     const int option = Answer::field(f, 4).toInt();
     if (option >= 0 && option <= 4)
-        d.values.setIndex(optionName(row), option);
+        d.values.setIndex(reportOption(row), option);
 
     const int eventCode = Answer::field(f, 5).toInt();
     for (int i = 0; i < int(std::size(EventCodes)); ++i)
         if (EventCodes[i] == eventCode)
-            d.values.setIndex(eventName(row), i);
+            d.values.setIndex(reportEvent(row), i);
     return d;
 }
 
@@ -174,12 +146,12 @@ FormValues clearedValues()
                                      "comboBox_geotr_trackerperiod"};
     for (const char *name : firstItem)
         v.setIndex(QString::fromLatin1(name), 0);
-    for (int row = 1; row <= RowCount; ++row) {
-        v.setText(destinationName(row), QString());
+    for (int row = 1; row <= ReportRowCount; ++row) {
+        v.setText(reportDestination(row), QString());
         checkGroup(v, row, 1);
-        v.setIndex(typeName(row), 0);
-        v.setIndex(optionName(row), 0);
-        v.setIndex(eventName(row), 0);
+        v.setIndex(reportType(row), 0);
+        v.setIndex(reportOption(row), 0);
+        v.setIndex(reportEvent(row), 0);
     }
     return v;
 }

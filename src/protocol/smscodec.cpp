@@ -2,6 +2,7 @@
 
 #include "answer.h"
 #include "frame.h"
+#include "widgetnames.h"
 
 namespace SmsCodec
 {
@@ -116,8 +117,8 @@ WriteCheck xml(const FormValues &v)
 // in a separator.
 WriteCheck callerIds(const FormValues &v)
 {
-    const QString first = v.text(QStringLiteral("lineEdit_call_id1"));
-    const QString second = v.text(QStringLiteral("lineEdit_call_id2"));
+    const QString first = v.text(WidgetNames::callerId(1));
+    const QString second = v.text(WidgetNames::callerId(2));
     return checked(QStringLiteral("CALID:1,%1;CALID:2,%2").arg(first, second),
         {{QStringLiteral("Caller ID1"), first}, {QStringLiteral("Caller ID2"), second}});
 }
@@ -163,7 +164,7 @@ FormValues decodeCallerId(const QString &received, int which)
     const int end = number.indexOf(Answer::Terminator);
     if (end >= 0)
         number.truncate(end); // a status line after the answer is not part of the number
-    values.setText(QStringLiteral("lineEdit_call_id%1").arg(which), number);
+    values.setText(WidgetNames::callerId(which), number);
     return values;
 }
 
