@@ -25,9 +25,8 @@ public:
     // The window connects its own handler after the dialog's.
     QPushButton *okButton();
 
-signals:
-    void newProfileName(QString name);
-
+    // Slot names are the dialog's fixed interface (on_<objectName>_<signal>
+    // binds by name).
 public slots:
     void ClickedOK();
     void on_pushButton_cancel_clicked();

@@ -132,10 +132,4 @@ void Index::setVisible(const WidgetStates &states) const
             w->setVisible(it.value());
 }
 
-QList<WidgetRef> valueWidgets(QWidget *root) { return Index(root).valueWidgets(); }
-FormValues collect(QWidget *root) { return Index(root).collect(); }
-QStringList apply(QWidget *root, const FormValues &values) { return Index(root).apply(values); }
-void setEnabled(QWidget *root, const WidgetStates &states) { Index(root).setEnabled(states); }
-void setVisible(QWidget *root, const WidgetStates &states) { Index(root).setVisible(states); }
-
 } // namespace FormBinder

@@ -19,9 +19,18 @@ class Index
 public:
     explicit Index(QWidget *root);
 
+    // The line edits, check boxes, combo boxes and radio buttons below the
+    // root, kind by kind in that order, each kind in depth-first creation order.
     QList<WidgetRef> valueWidgets() const;
+    // Current values of those widgets.
     FormValues collect() const;
+    // Puts each value into the widget of that name (line edits and labels
+    // take text, combo boxes and stacked widgets an index, check boxes and
+    // radio buttons a state; an exclusive radio button is only ever checked,
+    // so its group keeps a choice). Setters emit their usual change signals.
+    // Names that match no widget are skipped. Returns the names applied.
     QStringList apply(const FormValues &values) const;
+    // Sets the enabled (or visible) state of named widgets.
     void setEnabled(const WidgetStates &states) const;
     void setVisible(const WidgetStates &states) const;
 
@@ -34,23 +43,5 @@ private:
     QList<Found> valueWidgets_;
     QHash<QString, QPointer<QWidget>> byName_; // the first widget of each name
 };
-
-// The line edits, check boxes, combo boxes and radio buttons below `root`,
-// kind by kind in that order, each kind in depth-first creation order.
-QList<WidgetRef> valueWidgets(QWidget *root);
-
-// Current values of those widgets.
-FormValues collect(QWidget *root);
-
-// Puts each value into the widget of that name below `root` (line edits and
-// labels take text, combo boxes and stacked widgets an index, check boxes and
-// radio buttons a state; an exclusive radio button is only ever checked, so
-// its group keeps a choice). Setters emit their usual change signals. Names
-// that match no widget are skipped. Returns the names applied.
-QStringList apply(QWidget *root, const FormValues &values);
-
-// Sets the enabled (or visible) state of named widgets below `root`.
-void setEnabled(QWidget *root, const WidgetStates &states);
-void setVisible(QWidget *root, const WidgetStates &states);
 
 } // namespace FormBinder

@@ -45,27 +45,19 @@ int voicePromptBits(const FormValues &v)
     return bits;
 }
 
-// "KEY:" and the wire values of the key's first `count` selectors.
-QString item(const QString &key, const FormValues &v, int count = -1)
+// "KEY:" and the wire values of the key's selectors.
+QString item(const QString &key, const FormValues &v)
 {
     const KeyRow *row = findKey(key);
     QStringList fields;
-    for (const Selector &selector : row->selectors) {
-        if (count >= 0 && fields.size() == count)
-            break;
+    for (const Selector &selector : row->selectors)
         fields << QString::number(selector.wireValue(v.index(selector.widget)));
-    }
     return key + ':' + fields.join(',');
 }
 
 } // namespace
 
 QString settingsFrameBody(const FormValues &v, const ModelFlags &m)
-{
-    return settingsFrameBody(v, m, true);
-}
-
-QString settingsFrameBody(const FormValues &v, const ModelFlags &m, bool fallSensorPairShown)
 {
     QStringList items;
     for (const auto &entry : SettingsItems) {
@@ -74,8 +66,6 @@ QString settingsFrameBody(const FormValues &v, const ModelFlags &m, bool fallSen
         const QString key = QString::fromLatin1(entry.key);
         if (key == QLatin1String("VOIEN") && m.variantZO)
             items << "VOIEN:" + QString::number(voicePromptBits(v));
-        else if (key == QLatin1String("FSST"))
-            items << item(key, v, fallSensorPairShown ? 2 : 1);
         else
             items << item(key, v);
     }

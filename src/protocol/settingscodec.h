@@ -13,9 +13,6 @@ namespace SettingsCodec {
 // for _ZM/_NBQ (not base station), SLEEP when the sleep selector is shown,
 // LANG when the language selector is shown, FSST with two values.
 QString settingsFrameBody(const FormValues &v, const ModelFlags &m);
-// The same; `fallSensorPairShown` false sends FSST with its first value only.
-// The two-argument form sends both (the caption is always shown here).
-QString settingsFrameBody(const FormValues &v, const ModelFlags &m, bool fallSensorPairShown);
 QString gpsTrackerBody(const FormValues &v, const ModelFlags &m); // "GEOTR:a,c,p[;TRACR:x]"
 QString geoAlertBody(const FormValues &v);                          // "GEGPS:p,i"
 

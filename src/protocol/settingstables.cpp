@@ -111,13 +111,4 @@ const KeyRow *findKey(const QString &key)
     return nullptr;
 }
 
-const Selector *findSelector(const QString &widget)
-{
-    for (const KeyRow &row : keyRows())
-        for (const Selector &selector : row.selectors)
-            if (selector.widget == widget)
-                return &selector;
-    return nullptr;
-}
-
 } // namespace SettingsTables

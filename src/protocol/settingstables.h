@@ -35,7 +35,6 @@ struct KeyRow
 // Every key the Settings page decodes, in no particular order.
 const QList<KeyRow> &keyRows();
 const KeyRow *findKey(const QString &key);
-const Selector *findSelector(const QString &widget);
 
 // The ZO variant's voice-prompt boxes: box k stands for bit k - 1 of VOIEN.
 extern const QStringList VoicePromptBoxes;

@@ -2,7 +2,7 @@
 
 #include "answer.h"
 #include "frame.h"
-#include "infocodec.h"
+#include "oneshot.h"
 
 class TestFrame : public QObject
 {
