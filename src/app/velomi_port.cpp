@@ -47,12 +47,16 @@ bool Velomi::eventFilter(QObject *watched, QEvent *event)
 }
 
 namespace {
-// The entry's device path, or the path the user typed into the box.
+// The entry's device path, or the path the user typed into the box. A path
+// typed and confirmed with Enter becomes an entry of its own, without a
+// device path behind it: its text is the path.
 QString selectedPort(const QComboBox *box)
 {
     const int i = box->currentIndex();
-    if (i >= 0 && box->itemText(i) == box->currentText())
-        return box->itemData(i).toString();
+    if (i >= 0 && box->itemText(i) == box->currentText()) {
+        const QString path = box->itemData(i).toString();
+        return path.isEmpty() ? box->itemText(i).trimmed() : path;
+    }
     return box->currentText().trimmed();
 }
 } // namespace

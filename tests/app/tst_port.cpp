@@ -1,5 +1,7 @@
 // Open and Close on a pseudo-terminal standing in for the device: the read
-// that an Open starts, reopening, opens that fail, and the cable pulled.
+// that an Open starts, reopening, opens that fail, a typed port path, and the
+// cable pulled.
+#include <QLineEdit>
 #include <QSerialPort>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -82,6 +84,7 @@ private slots:
     void openWhileOpenOnlyClosesThePort();
     void failingOpen_data();
     void failingOpen();
+    void typedPathOpensAsTyped();
     void unplugWhileOpen();
     void closingTheWindowReleasesThePort();
 
@@ -214,6 +217,26 @@ void PortTest::failingOpen()
     QVERIFY(w->comboBoxPortName->isEnabled());
     QVERIFY(!w->tabWidget_velomi->isEnabled());
     QCOMPARE(w->session()->pendingCommand(), Session::Command::None);
+}
+
+void PortTest::typedPathOpensAsTyped()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    const auto w = newWindow(QString()); // the terminal is not in the list
+    QCOMPARE(w->comboBoxPortName->findText(pty.slavePath()), -1);
+
+    // The user types the path over whatever the box shows and confirms it.
+    QLineEdit *edit = w->comboBoxPortName->lineEdit();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, pty.slavePath());
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::mouseClick(w->pushButtonOpen, Qt::LeftButton);
+
+    QCOMPARE(recorder_.texts(), QStringList());
+    verifyOpenState(*w);
+    QByteArray pending;
+    QCOMPARE(nextFrame(pty, pending), VersionQuery);
 }
 
 void PortTest::unplugWhileOpen()
