@@ -3,12 +3,27 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <algorithm>
+#include <atomic>
+
 namespace
 {
 
 // Bound on writing what is still queued when the port closes: about 20 KiB
 // at 115200 baud, far more than any frame or firmware block.
 constexpr int CloseFlushMs = 2000;
+
+// Received bytes are bounded on their way to the GUI thread: a device that
+// floods the link (debug output left on, line noise) must not pile up chunks
+// in the event queue faster than the window takes them. At most this many
+// bytes are handed over and not yet delivered; beyond it the worker stops
+// reading, the port's own buffer fills up to its bound, and the device end
+// waits (or, on a real line, its driver drops what does not fit). Nothing
+// that was read is ever dropped here. Both bounds are far above anything a
+// 115200-baud line sends while the window takes a breath.
+constexpr qint64 MaxBytesInFlight = 256 * 1024;
+constexpr qint64 MaxChunkBytes = 64 * 1024;
+constexpr qint64 PortReadBufferBytes = 64 * 1024;
 
 // Errors after which the port is of no use any more: the device went away
 // (USB cable pulled) or its descriptor went bad. Qt stops reading after a
@@ -30,12 +45,22 @@ bool meansDeviceGone(QSerialPort::SerialPortError error)
 
 } // namespace
 
+// Bytes handed from the worker to the owner's thread and not yet delivered.
+// The worker counts them on, the owner off again.
+struct ReceiveThrottle
+{
+    std::atomic<qint64> bytesInFlight {0};
+    std::atomic<bool> waiting {false}; // the worker stopped reading at the bound
+};
+
 // Owns the QSerialPort and lives in the worker thread; every member runs
 // there. Received bytes and a lost device are reported by signals.
 class SerialPortWorker : public QObject
 {
     Q_OBJECT
 public:
+    explicit SerialPortWorker(ReceiveThrottle &throttle) : throttle(throttle) { }
+
     struct OpenResult {
         bool ok = false;
         QSerialPort::SerialPortError error = QSerialPort::NoError;
@@ -46,6 +71,7 @@ public:
     {
         port = new QSerialPort(this);
         port->setPortName(setup.portName);
+        port->setReadBufferSize(PortReadBufferBytes);
         apply(setup);
         connect(port, &QSerialPort::readyRead, this, &SerialPortWorker::readAvailable);
         connect(port, &QSerialPort::errorOccurred, this, &SerialPortWorker::handleError);
@@ -83,6 +109,29 @@ public:
             readAvailable(); // bytes that came while nobody listened
     }
 
+    void readAvailable()
+    {
+        while (delivering && port && !gone) {
+            if (throttle.bytesInFlight >= MaxBytesInFlight) {
+                // Stop here until the owner has delivered enough; it wakes us
+                // up. Looking again after saying so closes the race with a
+                // delivery that ended meanwhile.
+                throttle.waiting = true;
+                if (throttle.bytesInFlight >= MaxBytesInFlight)
+                    return;
+                throttle.waiting = false;
+            }
+            // Reading what the port buffered also lets it read on once it
+            // had stopped at its bound. Asking for no more than is there
+            // keeps a small chunk from holding a buffer of the largest size.
+            const QByteArray chunk = port->read(std::min(port->bytesAvailable(), MaxChunkBytes));
+            if (chunk.isEmpty())
+                return;
+            throttle.bytesInFlight += chunk.size();
+            emit received(chunk); // whole, NUL bytes included
+        }
+    }
+
     void close()
     {
         closing = true;
@@ -100,15 +149,6 @@ signals:
     void lost(const QString &reason);
 
 private:
-    void readAvailable()
-    {
-        if (!delivering || !port || gone)
-            return;
-        const QByteArray chunk = port->readAll();
-        if (!chunk.isEmpty())
-            emit received(chunk); // whole, NUL bytes included
-    }
-
     void handleError(QSerialPort::SerialPortError error)
     {
         if (closing || gone || !port || !port->isOpen() || !meansDeviceGone(error))
@@ -131,13 +171,17 @@ private:
         port = nullptr;
     }
 
+    ReceiveThrottle &throttle;
     QSerialPort *port = nullptr;
     bool delivering = false;
     bool closing = false;
     bool gone = false;
 };
 
-ManageSerialPort::ManageSerialPort(QObject *parent) : Link(parent) {}
+ManageSerialPort::ManageSerialPort(QObject *parent)
+    : Link(parent), throttle_(std::make_unique<ReceiveThrottle>())
+{
+}
 
 ManageSerialPort::~ManageSerialPort()
 {
@@ -198,7 +242,7 @@ bool ManageSerialPort::startWorker()
 {
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("serial port"));
-    worker_ = new SerialPortWorker;
+    worker_ = new SerialPortWorker(*throttle_);
     worker_->moveToThread(thread_);
     const quint64 generation = ++openGeneration_;
     connect(worker_, &SerialPortWorker::received, this, &ManageSerialPort::deliverChunk);
@@ -245,6 +289,8 @@ void ManageSerialPort::stopWorker()
     portOpen_ = false;
     linkLost_ = false;
     receiveActive = false; // delivery ends with the worker
+    throttle_->bytesInFlight = 0;
+    throttle_->waiting = false;
 }
 
 bool ManageSerialPort::openPort()
@@ -355,6 +401,14 @@ void ManageSerialPort::setDelivering(bool on)
 
 void ManageSerialPort::deliverChunk(const QByteArray &chunk)
 {
+    // The chunk is off the queue: the worker may read on. It is woken
+    // before the chunk is handled, which may take a while (a message box).
+    throttle_->bytesInFlight -= chunk.size();
+    if (throttle_->waiting.exchange(false) && worker_) {
+        SerialPortWorker *worker = worker_;
+        QMetaObject::invokeMethod(
+            worker, [worker] { worker->readAvailable(); }, Qt::QueuedConnection);
+    }
     emit newDataReceived(chunk);
     emit chunkReceived(chunk);
 }

@@ -4,7 +4,7 @@
 // successful openPort() to closePort() or destruction. All public operations
 // are called on the thread that owns this object (the GUI thread); received
 // bytes come back to that thread as newDataReceived/chunkReceived, whole and
-// in order.
+// in order; a flood is held back at the port (bounded), never queued up.
 //
 // Each direction is enabled separately; sendData and startReceiving answer
 // with a result code: 1 done, 2 the port is not open, 3 the direction is not
@@ -14,8 +14,11 @@
 
 #include <QSerialPort>
 
+#include <memory>
+
 class QThread;
 class SerialPortWorker;
+struct ReceiveThrottle;
 
 class ManageSerialPort : public Link
 {
@@ -90,6 +93,7 @@ private:
     long timeoutMs_ = 0;
     QThread *thread_ = nullptr;
     SerialPortWorker *worker_ = nullptr;
+    std::unique_ptr<ReceiveThrottle> throttle_; // received bytes not yet delivered
     // Tells a late report of a previous open from one of the current open.
     quint64 openGeneration_ = 0;
     bool portOpen_ = false;
