@@ -52,6 +52,15 @@ idle=$(run bench_serial_idle)
 cpu=$(printf '%s\n' "$idle" | sed -n 's/^serial idle, port open 5 s: \([0-9.]*\)%.*/\1/p')
 row "CPU while idle, serial link only" "${cpu:-?} % of a core" "" "" "< 1 %" "$(below "$cpu" 1)"
 
+# The window's memory while a device floods the link with 150 MiB of noise
+# that never ends a line, and whether an answer after the flood is taken.
+flood=$(run bench_flood --megabytes 150)
+if [ -n "$flood" ]; then
+    printf '%s\n' "$flood" | sed -n 's/^ROW|//p' >>"$rows"
+else
+    row "resident under a noise flood (bench_flood)" "failed" "" "" "< 150 MiB" "no"
+fi
+
 # Process start to the window painted.
 startup=$(run bench_startup)
 ms=$(printf '%s\n' "$startup" | sed -n 's/^start to window shown.*: \([0-9.]*\) ms$/\1/p')
