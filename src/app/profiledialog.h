@@ -22,6 +22,8 @@ public:
     // Lists the store's folder again.
     void fillProfileTable();
 
+    // Signal and slot names are the dialog's fixed interface: the window and
+    // on_<objectName>_<signal> bind them by name.
 signals:
     // After a deletion: the removed file's name, "<module>_<profile>.txt".
     void sendDeleteStr(QString fileName);

@@ -18,13 +18,13 @@
 #include "manageserialport.h"
 #include "messages.h"
 #include "modeldetect.h"
-#include "newprofiledialog.h"
 #include "profiledialog.h"
+#include "profilenamedialog.h"
 #include "profilestore.h"
 #include "reportcodec.h"
-#include "saveprofileasdialog.h"
 #include "session.h"
 #include "settingscodec.h"
+#include "widgetnames.h"
 
 namespace {
 
@@ -54,14 +54,6 @@ const QStringList GeoAlertGroup = {"label_Geo_Alert", "label_gegps_period", "com
                                    "label_gegps_interval", "comboBox_ge_gps_interval",
                                    "pushButtonSet_ge_gps", "line_callerID"};
 
-QStringList numbered(const QString &pattern, int from, int to)
-{
-    QStringList names;
-    for (int i = from; i <= to; ++i)
-        names << pattern.arg(i);
-    return names;
-}
-
 } // namespace
 
 Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), options_(options)
@@ -72,8 +64,9 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
                                                                   : options.profileDir);
     // One store for the window and its dialogs: they all see the same folder.
     profileDialog_ = new ProfileDialog(*profileStore_, this);
-    newProfileDialog_ = new NewProfileDialog(*profileStore_, this);
-    saveProfileAsDialog_ = new SaveProfileAsDialog(*profileStore_, this);
+    newProfileDialog_ = new ProfileNameDialog(ProfileNameDialog::NewProfile, *profileStore_, this);
+    saveProfileAsDialog_
+        = new ProfileNameDialog(ProfileNameDialog::SaveProfileAs, *profileStore_, this);
 
     setupUi(this);
     setWindowTitle(ToolTitle);
@@ -108,9 +101,9 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
 
     connect(actionAbout, &QAction::triggered, this, &Velomi::about);
     connect(profileDialog_, &ProfileDialog::sendDeleteStr, this, &Velomi::refresh_profilecomboBox);
-    connect(newProfileDialog_, &NewProfileDialog::newProfileName, this, &Velomi::save_new_profile);
-    connect(saveProfileAsDialog_, &SaveProfileAsDialog::saveProfileNameas, this,
-            &Velomi::save_profile_as);
+    connect(newProfileDialog_, &ProfileNameDialog::newProfileName, this, &Velomi::save_new_profile);
+    connect(saveProfileAsDialog_, &ProfileNameDialog::saveProfileNameas, this,
+        &Velomi::save_profile_as);
     connect(addSensorDialog_->okButton(), &QPushButton::clicked, this, &Velomi::slot_addsensor_ok);
 
     readSettings();
@@ -127,8 +120,8 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     QMainWindow::statusBar()->setSizeGripEnabled(true);
     QMainWindow::statusBar()->insertPermanentWidget(0, widget_statusBar, 0);
 
-    for (int row = 1; row <= 5; ++row) {
-        auto *event = findChild<QComboBox *>(QStringLiteral("comboBox_rpt_event_%1").arg(row));
+    for (int row = 1; row <= WidgetNames::ReportRowCount; ++row) {
+        auto *event = findChild<QComboBox *>(WidgetNames::reportEvent(row));
         event->clear();
         event->addItems({QStringLiteral("All"), QStringLiteral("Emergency"), QStringLiteral("Status")});
     }
@@ -197,17 +190,17 @@ void Velomi::applyStartState()
                  "comboBox_reportPriority"});
     loadProfileFile(ProfileStore::DefaultName, true);
 
-    hideWidgets(QStringList{"pushButton_sendData", "pushButton_stop", "label_follow_on"}
-                + numbered(QStringLiteral("comboBox_rpt_option_%1"), 1, 6));
+    hideWidgets(QStringList {"pushButton_sendData", "pushButton_stop", "label_follow_on"}
+        + WidgetNames::range(WidgetNames::reportOption, 1, 6));
     removeTabByTitle(QStringLiteral("Mobility"));
     removeTabByTitle(QStringLiteral("Report2"));
     removeTabByTitle(QStringLiteral("Settings2"));
     hideWidgets({"label_reportPriority", "comboBox_reportPriority"});
 
-    for (int fence = 1; fence <= 3; ++fence) {
-        findChild<QComboBox *>(QStringLiteral("comboBox_geo_type_%1_0").arg(fence))->setCurrentIndex(0);
-        findChild<QComboBox *>(QStringLiteral("comboBox_geo_vertex_%1_0").arg(fence))->setCurrentIndex(0);
-        findChild<QStackedWidget *>(QStringLiteral("stackedWidget_G%1").arg(fence))->setCurrentIndex(0);
+    for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence) {
+        findChild<QComboBox *>(WidgetNames::fenceType(fence))->setCurrentIndex(0);
+        findChild<QComboBox *>(WidgetNames::fenceVertexCombo(fence))->setCurrentIndex(0);
+        findChild<QStackedWidget *>(WidgetNames::fenceStack(fence))->setCurrentIndex(0);
     }
     comboBox_update_timer->setCurrentIndex(3);
 
@@ -216,18 +209,20 @@ void Velomi::applyStartState()
     hideWidgets(RfGpsGroup);
     on_comboBox_rf_gps_ignore_currentIndexChanged(comboBox_rf_gps_ignore->currentIndex());
     hideWidgets(GeoAlertGroup, false);
-    hideWidgets(XmlGroup + QStringList{"label_voice_prompt_ZO", "label_continuous_GPS_positioning",
-                                       "comboBox_continuous_GPS_positioning"}
-                + numbered(QStringLiteral("checkBox_voicePrompt_%1"), 1, 4));
+    hideWidgets(XmlGroup
+        + QStringList {"label_voice_prompt_ZO", "label_continuous_GPS_positioning",
+            "comboBox_continuous_GPS_positioning"}
+        + WidgetNames::range(WidgetNames::voicePrompt, 1, 4));
     hideWidgets({"label_voice_prompt", "comboBox_voice_prompt"}, false);
 
-    for (int fence = 1; fence <= 3; ++fence)
-        for (int box = 1; box <= 2; ++box)
-            findChild<QCheckBox *>(QStringLiteral("checkBox_geo_fence_%1_%2").arg(fence).arg(box))
-                ->setChecked(false);
-    for (int fence = 1; fence <= 3; ++fence)
+    for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence) {
+        findChild<QCheckBox *>(WidgetNames::fenceCircleDisable(fence))->setChecked(false);
+        findChild<QCheckBox *>(WidgetNames::fencePolygonDisable(fence))->setChecked(false);
+    }
+    for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence)
         refreshFenceEnabling(fence);
-    for (const QString &name : numbered(QStringLiteral("comboBox_rpt_type_%1"), 1, 5))
+    for (const QString &name :
+        WidgetNames::range(WidgetNames::reportType, 1, WidgetNames::ReportRowCount))
         findChild<QWidget *>(name)->setEnabled(false);
     hideWidgets(GsmGroup1);
 
@@ -276,7 +271,7 @@ void Velomi::about()
 
 void Velomi::on_comboBox_panelType_currentIndexChanged(int index)
 {
-    panelType_ = index;
+    module_ = index;
     writeSettings();
     readSettings();
     rebuildProfileList(false);
@@ -284,7 +279,7 @@ void Velomi::on_comboBox_panelType_currentIndexChanged(int index)
         hideWidgets({"label_agps", "comboBox_geotr_agps"});
 }
 
-QString Velomi::moduleName() const { return ProfileStore::moduleName(panelType_); }
+QString Velomi::moduleName() const { return ProfileStore::moduleName(module_); }
 
 void Velomi::showInformation(const QString &text) { Messages::information(this, text); }
 
@@ -373,8 +368,8 @@ void Velomi::flushLog()
 void Velomi::loadReportTypes(const ModelFlags &model)
 {
     const QStringList names = ReportCodec::typeNames(model);
-    for (int row = 1; row <= 5; ++row) {
-        auto *type = findChild<QComboBox *>(QStringLiteral("comboBox_rpt_type_%1").arg(row));
+    for (int row = 1; row <= WidgetNames::ReportRowCount; ++row) {
+        auto *type = findChild<QComboBox *>(WidgetNames::reportType(row));
         QStringList current;
         for (int i = 0; i < type->count(); ++i)
             current << type->itemText(i);

@@ -18,14 +18,15 @@
 
 class AddSensorDialog;
 class ManageSerialPort;
-class NewProfileDialog;
 class ProfileDialog;
+class ProfileNameDialog;
 class ProfileStore;
-class SaveProfileAsDialog;
 class Session;
 class QLineEdit;
 class QTimer;
 
+// Ui::ZAROraz is the form class the main window form fixes (its object name
+// and translation context); the name is not ours to change.
 class Velomi : public QMainWindow, public Ui::ZAROraz
 {
     Q_OBJECT
@@ -43,9 +44,10 @@ public:
     ManageSerialPort *serialManager() const { return serialManager_; }
     AddSensorDialog *addSensorDialog() const { return addSensorDialog_; }
     ProfileDialog *profileDialog() const { return profileDialog_; }
-    NewProfileDialog *newProfileDialog() const { return newProfileDialog_; }
-    SaveProfileAsDialog *saveProfileAsDialog() const { return saveProfileAsDialog_; }
-    int panelType() const { return panelType_; }
+    ProfileNameDialog *newProfileDialog() const { return newProfileDialog_; }
+    ProfileNameDialog *saveProfileAsDialog() const { return saveProfileAsDialog_; }
+    // The profile module: the index chosen in comboBox_panelType.
+    int module() const { return module_; }
     QString moduleName() const;
 
     // Values of every page widget (the profile's content).
@@ -62,6 +64,8 @@ public:
     // Rebuilds the port list, keeping the current choice.
     void refreshPortList();
 
+    // Slot names on_<objectName>_<signal> are bound to the form's widgets by
+    // name: renaming one silently unbinds it.
 public slots:
     void about();
     void on_comboBox_panelType_currentIndexChanged(int index);
@@ -204,11 +208,11 @@ private:
     Session *session_ = nullptr;
     AddSensorDialog *addSensorDialog_ = nullptr;
     ProfileDialog *profileDialog_ = nullptr;
-    NewProfileDialog *newProfileDialog_ = nullptr;
-    SaveProfileAsDialog *saveProfileAsDialog_ = nullptr;
+    ProfileNameDialog *newProfileDialog_ = nullptr;
+    ProfileNameDialog *saveProfileAsDialog_ = nullptr;
     ProfileStore *profileStore_ = nullptr;
 
-    int panelType_ = 0;
+    int module_ = 0; // see module()
     QString lastGoodRadius_[3]; // the radius text that passed the edit check
     QString previousRadius_[3]; // the one before it: the undo of a refused write
     bool profileLoading_ = false;

@@ -4,11 +4,10 @@
 
 #include "formbinder.h"
 #include "messages.h"
-#include "newprofiledialog.h"
 #include "profiledialog.h"
 #include "profileformat.h"
+#include "profilenamedialog.h"
 #include "profilestore.h"
-#include "saveprofileasdialog.h"
 #include "session.h"
 #include "velomi.h"
 
@@ -21,7 +20,7 @@ void Velomi::ensureDefaultProfile()
 {
     const QByteArray bytes =
         ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
-    profileStore_->ensureDefault(panelType_, bytes);
+    profileStore_->ensureDefault(module_, bytes);
     // When that fails the start-up warnings about the missing default follow.
 }
 
@@ -48,7 +47,7 @@ bool Velomi::writeProfile(const QString &name, QString *error)
 {
     const QByteArray bytes =
         ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
-    const ProfileStore::Outcome outcome = profileStore_->save(panelType_, name, bytes);
+    const ProfileStore::Outcome outcome = profileStore_->save(module_, name, bytes);
     if (error)
         *error = outcome.error;
     if (outcome.ok)
@@ -58,7 +57,7 @@ bool Velomi::writeProfile(const QString &name, QString *error)
 
 void Velomi::loadProfileFile(const QString &name, bool isDefault)
 {
-    const ProfileStore::LoadResult result = profileStore_->load(panelType_, name);
+    const ProfileStore::LoadResult result = profileStore_->load(module_, name);
     if (result.status == ProfileStore::LoadResult::NotFound) {
         if (isDefault)
             Messages::warning(this, QStringLiteral("Cann't find the default file !"),
@@ -74,7 +73,7 @@ void Velomi::loadProfileFile(const QString &name, bool isDefault)
 
 void Velomi::rebuildProfileList(bool withCurrentSetting)
 {
-    QStringList names = profileStore_->profileNames(panelType_);
+    QStringList names = profileStore_->profileNames(module_);
     if (withCurrentSetting && !names.isEmpty())
         names.prepend(CurrentSetting);
     // Rebuilding the list is not a choice of the user: load nothing.
@@ -98,7 +97,7 @@ void Velomi::onProfileSelected(const QString &text)
     }
     const QString chosen = comboBox_profile->currentText();
     pushButton_saveProfile->setEnabled(chosen != ProfileStore::DefaultName && chosen != CurrentSetting);
-    if (profileStore_->load(panelType_, chosen).status != ProfileStore::LoadResult::NotFound)
+    if (profileStore_->load(module_, chosen).status != ProfileStore::LoadResult::NotFound)
         loadProfileFile(chosen, false);
     else if (text.contains(CurrentSetting) && session_->completedReads() == 0)
         session_->startRead();

@@ -12,7 +12,7 @@
 
 #include "messages.h"
 #include "profiledialog.h"
-#include "saveprofileasdialog.h"
+#include "profilenamedialog.h"
 #include "velomi.h"
 
 class ProfileBarTest : public QObject
@@ -210,8 +210,8 @@ private slots:
         const QStringList inside = entries(profileDir());
         recorder.shown.clear();
 
-        SaveProfileAsDialog *dialog = window->saveProfileAsDialog();
-        QSignalSpy emitted(dialog, &SaveProfileAsDialog::saveProfileNameas);
+        ProfileNameDialog *dialog = window->saveProfileAsDialog();
+        QSignalSpy emitted(dialog, &ProfileNameDialog::saveProfileNameas);
         window->pushButton_saveProfileAs->click();
         dialog->findChild<QLineEdit *>("lineEdit_newProfileName")->setText(name);
         dialog->findChild<QPushButton *>("pushButton_ok")->click();

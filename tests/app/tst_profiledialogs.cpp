@@ -5,9 +5,8 @@
 #include <QtTest>
 
 #include "messages.h"
-#include "newprofiledialog.h"
 #include "profiledialog.h"
-#include "saveprofileasdialog.h"
+#include "profilenamedialog.h"
 
 class TestProfileDialogs : public QObject
 {
@@ -71,8 +70,8 @@ private slots:
         QFETCH(QString, warning);
         QFETCH(QString, left);
         const ProfileStore store(tmp.path());
-        NewProfileDialog newDialog(store);
-        SaveProfileAsDialog saveAsDialog(store);
+        ProfileNameDialog newDialog(ProfileNameDialog::NewProfile, store);
+        ProfileNameDialog saveAsDialog(ProfileNameDialog::SaveProfileAs, store);
         const QList<std::pair<QDialog *, const char *>> dialogs = {
             {&newDialog, SIGNAL(newProfileName(QString))},
             {&saveAsDialog, SIGNAL(saveProfileNameas(QString))}};

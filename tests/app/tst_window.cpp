@@ -144,7 +144,7 @@ void WindowTest::selectorsAtStart()
     const auto w = newWindow();
     QCOMPARE(w->comboBox_update_timer->currentText(), QStringLiteral("100"));
     QCOMPARE(w->comboBox_panelType->currentText(), QStringLiteral("Velomi"));
-    QCOMPARE(w->panelType(), 0);
+    QCOMPARE(w->module(), 0);
     QCOMPARE(w->comboBox_profile->currentText(), QStringLiteral("Default"));
 
     for (int row = 1; row <= 5; ++row) {

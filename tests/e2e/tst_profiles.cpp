@@ -9,9 +9,8 @@
 #include <QtTest>
 
 #include "e2efixture.h"
-#include "newprofiledialog.h"
 #include "profiledialog.h"
-#include "saveprofileasdialog.h"
+#include "profilenamedialog.h"
 #include "writeallvalues.h"
 
 using namespace WriteAllValues;
