@@ -31,14 +31,14 @@ void show(QWidget *parent, const Notice &notice)
     box.exec();
 }
 
-bool ask(QWidget *parent, const QString &title, const QString &text)
+bool ask(QWidget *parent, const QString &title, const QString &text, DefaultAnswer defaultAnswer)
 {
     if (activeRecorder) {
         activeRecorder->shown << Notice{Notice::Question, text, title};
         return activeRecorder->answer;
     }
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -19,8 +19,10 @@ inline void warning(QWidget *parent, const QString &text, const QString &title =
 {
     show(parent, Notice::warning(text, title));
 }
-// Yes/No question, Yes the default. Returns true for Yes.
-bool ask(QWidget *parent, const QString &title, const QString &text);
+// Yes/No question, Yes the default unless said otherwise. Returns true for Yes.
+enum class DefaultAnswer { Yes, No };
+bool ask(QWidget *parent, const QString &title, const QString &text,
+    DefaultAnswer defaultAnswer = DefaultAnswer::Yes);
 
 // For tests: while a recorder is installed no box is shown; each notice is
 // recorded (questions as Notice::Question) and ask() returns `answer`.

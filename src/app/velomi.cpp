@@ -140,6 +140,12 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
 
 Velomi::~Velomi()
 {
+    // The window is going: nothing may be shown from here. closeEvent asked
+    // about a running upgrade and reported its end; should one still run (the
+    // window destroyed without being closed), its end goes to the error output.
+    session_->disconnect();
+    connect(session_, &Session::noticeRaised,
+        [](const Notice &notice) { qWarning("%s", qPrintable(notice.text)); });
     session_->portClosed();
     delete session_;
     session_ = nullptr;
@@ -151,6 +157,21 @@ Velomi::~Velomi()
 
 void Velomi::closeEvent(QCloseEvent *event)
 {
+    // A stopped upgrade can leave the device without working firmware: ask
+    // first, keeping the window open unless the user insists, and report the
+    // stopped upgrade while the window is still there.
+    if (session_->isUpgrading()) {
+        const bool stop = Messages::ask(this, ToolTitle,
+            tr("A firmware upgrade is running. Closing now stops it, and the device may be "
+               "left without working firmware.\n\nStop the upgrade and close?"),
+            Messages::DefaultAnswer::No);
+        if (!stop) {
+            event->ignore();
+            return;
+        }
+        if (session_->isUpgrading()) // it may have ended while the question was open
+            on_pushButtonClose_clicked();
+    }
     QMainWindow::closeEvent(event);
 }
 

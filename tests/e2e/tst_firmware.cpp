@@ -1,9 +1,13 @@
 // Firmware upgrades from the Firmware button against the simulated device:
 // whole images taken, refused blocks resent or given up on, a device that
-// falls silent, and the restart countdown that reopens the port and reads.
+// falls silent, the window closed meanwhile, and the restart countdown that
+// reopens the port and reads.
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDirIterator>
 #include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -120,6 +124,7 @@ private slots:
     void refusedBlocks();
     void errorTotalGrowsAcrossUpgrades();
     void silentDeviceEndsTheUpgrade();
+    void closingDuringAnUpgradeAsksFirst();
 
 private:
     // Starts the device, opens the port and reads; then sets the timings
@@ -354,6 +359,81 @@ void FirmwareTest::silentDeviceEndsTheUpgrade()
     QVERIFY(w.widget_phone->isEnabled());
     QVERIFY(w.pushButtonOpen->isEnabled());
     QCOMPARE(t.recorder.shown.size(), 2); // the read, then the failure
+}
+
+// Closing the window would stop the upgrade half way, which can leave the
+// device without working firmware: the window asks first, Enter keeps it
+// open, and a confirmed close reports the stopped upgrade while the window is
+// still there. The boxes are real ones, answered with the user's keys.
+void FirmwareTest::closingDuringAnUpgradeAsksFirst()
+{
+    WindowUnderTest t;
+    QVERIFY2(ready(t, {"--latency", "50"}, fastTimings()),
+        qPrintable(t.sim.errorString() + t.recorder.texts().join(" | ")));
+    Velomi &w = *t.window;
+    upgrade(t, imageOf(100000));
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(runUntil([&] { return w.progressBar->value() >= 2; }, 30000));
+
+    struct Seen
+    {
+        QString text;
+        bool windowShown;
+    };
+    QList<Seen> boxes;
+    const QPointer<Velomi> window = t.window.get();
+    std::function<void(QMessageBox *)> answer;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, &answering, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        boxes << Seen {box->text(), window && window->isVisible()};
+        answer(box);
+    });
+    answering.start(20);
+    struct RealBoxes // the recorder comes back even when a check fails
+    {
+        Messages::Recorder &recorder;
+        explicit RealBoxes(Messages::Recorder &r) : recorder(r) { Messages::setRecorder(nullptr); }
+        ~RealBoxes() { Messages::setRecorder(&recorder); }
+    } realBoxes(t.recorder);
+    const QString question = QStringLiteral("A firmware upgrade is running.");
+
+    // Enter takes the default answer: the window stays, the upgrade runs on.
+    answer = [](QMessageBox *box) {
+        QTest::keyClick(box, Qt::Key_Return);
+    };
+    QVERIFY(!w.close());
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.at(0).text.startsWith(question), qPrintable(boxes.at(0).text));
+    QVERIFY(w.isVisible());
+    QVERIFY(w.session()->isUpgrading());
+    QVERIFY(w.serialManager()->isPortOpen());
+
+    // Yes stops it; the failure is shown before the window goes.
+    answer = [](QMessageBox *box) {
+        QAbstractButton *yes = box->button(QMessageBox::Yes);
+        if (yes)
+            QTest::mouseClick(yes, Qt::LeftButton);
+        else
+            QTest::keyClick(box, Qt::Key_Return);
+    };
+    QVERIFY(w.close());
+    QCOMPARE(boxes.size(), 3);
+    QVERIFY2(boxes.at(1).text.startsWith(question), qPrintable(boxes.at(1).text));
+    QVERIFY2(boxes.at(2).text.startsWith(Failed), qPrintable(boxes.at(2).text));
+    QVERIFY(boxes.at(2).windowShown);
+    QVERIFY(!w.isVisible());
+    QVERIFY(!w.session()->isUpgrading());
+    QVERIFY(!w.serialManager()->isPortOpen());
+
+    // Destroying the closed window shows nothing more.
+    t.window.reset();
+    QTest::qWait(100);
+    QCOMPARE(boxes.size(), 3);
 }
 
 QTEST_MAIN(FirmwareTest)
