@@ -5,16 +5,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QScrollBar>
 #include <QSerialPort>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidgetItem>
-#include <QTextDocument>
 #include <QTimer>
 
 #include "addsensordialog.h"
 #include "formbinder.h"
+#include "logpane.h"
 #include "manageserialport.h"
 #include "messages.h"
 #include "modeldetect.h"
@@ -27,18 +26,6 @@
 #include "widgetnames.h"
 
 namespace {
-
-// The log pane keeps this many paragraphs; older ones scroll away so a long
-// session or a chattering device cannot grow memory without limit.
-constexpr int LogPaneMaxParagraphs = 5000;
-// They go in batches: dropping the oldest paragraph on every append (the
-// document's maximum block count) lays the whole pane out again each time,
-// which made a firmware upgrade spend seconds in the log.
-constexpr int LogPaneTrimBatch = 500;
-// New lines reach the pane at most this often, together: laying the pane out
-// and repainting it for every frame and chunk of a fast link cost more than
-// the exchange itself and held up the next command.
-constexpr int LogPaneFlushMs = 40;
 
 const QStringList XmlGroup = {"label_XML_function", "label_XML_user", "lineEdit_XML_user",
                               "label_XML_password", "lineEdit_XML_password",
@@ -72,19 +59,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     setWindowTitle(ToolTitle);
     menuHelp->setTitle(tr("&Help"));
     actionAbout->setIcon(QIcon(QStringLiteral(":/images/help.png")));
-    // A log has nothing to undo; its undo history would keep every line and
-    // every trimmed batch for as long as the window lives.
-    textEditReceive->setUndoRedoEnabled(false);
-    logFlush_ = new QTimer(this);
-    logFlush_->setSingleShot(true);
-    logFlush_->setInterval(LogPaneFlushMs);
-    connect(logFlush_, &QTimer::timeout, this, &Velomi::flushLog);
-    QScrollBar *logScroll = textEditReceive->verticalScrollBar();
-    connect(logScroll, &QScrollBar::rangeChanged, this, [this, logScroll](int, int maximum) {
-        if (logFollowsEnd_)
-            logScroll->setValue(maximum);
-    });
-    connect(logScroll, &QScrollBar::actionTriggered, this, [this] { logFollowsEnd_ = false; });
+    logPane_ = new LogPane(textEditReceive, this);
     serialManager_ = new ManageSerialPort;
     session_ = new Session(serialManager_, this);
     connectSession();
@@ -343,48 +318,7 @@ void Velomi::applyValues(const FormValues &values)
         SettingsCodec::rfGpsActionEnabled(comboBox_rf_gps_ignore->currentIndex()));
 }
 
-void Velomi::appendLog(const QString &text)
-{
-    // Each frame and chunk is its own paragraph; its own line end would only
-    // add an empty line after it.
-    QString shown = text;
-    while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
-        shown.chop(1);
-    pendingLog_.append(shown);
-    // Lines the pane would drop at once need not wait for it.
-    if (pendingLog_.size() > LogPaneMaxParagraphs)
-        pendingLog_.erase(pendingLog_.begin(), pendingLog_.end() - LogPaneMaxParagraphs);
-    if (!logFlush_->isActive())
-        logFlush_->start();
-}
-
-void Velomi::flushLog()
-{
-    if (pendingLog_.isEmpty())
-        return;
-    // Plain text: a device's bytes are shown as they came, never as markup.
-    QTextDocument *log = textEditReceive->document();
-    QTextCursor end(log);
-    end.movePosition(QTextCursor::End);
-    end.beginEditBlock();
-    if (!log->isEmpty())
-        end.insertBlock();
-    end.insertText(pendingLog_.join(QLatin1Char('\n')));
-    end.endEditBlock();
-    pendingLog_.clear();
-    if (log->blockCount() > LogPaneMaxParagraphs) {
-        QTextCursor oldest(log);
-        oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor,
-                            log->blockCount() - LogPaneMaxParagraphs + LogPaneTrimBatch);
-        oldest.removeSelectedText();
-    }
-    // New lines bring the newest into view. The pane lays a long text out
-    // piece by piece after this, so the bottom moves on: follow it until the
-    // user scrolls.
-    logFollowsEnd_ = true;
-    textEditReceive->verticalScrollBar()->setValue(textEditReceive->verticalScrollBar()->maximum());
-    textEditReceive->horizontalScrollBar()->setValue(0); // a long answer must not hide the others' start
-}
+void Velomi::appendLog(const QString &text) { logPane_->append(text); }
 
 void Velomi::loadReportTypes(const ModelFlags &model)
 {

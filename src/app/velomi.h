@@ -17,6 +17,7 @@
 #include "ui_zaroraz.h"
 
 class AddSensorDialog;
+class LogPane;
 class ManageSerialPort;
 class ProfileDialog;
 class ProfileNameDialog;
@@ -179,7 +180,6 @@ private:
     void onLinkLost(const QString &reason);
     void setPortBoxesEnabled(bool enabled);
     void appendLog(const QString &text);
-    void flushLog();
     void loadReportTypes(const ModelFlags &model);
     void applyStartState();
     void hideWidgets(const QStringList &names, bool hidden = true);
@@ -216,8 +216,6 @@ private:
     QString lastGoodRadius_[3]; // the radius text that passed the edit check
     QString previousRadius_[3]; // the one before it: the undo of a refused write
     bool profileLoading_ = false;
-    QStringList pendingLog_; // lines not yet in the log pane
-    QTimer *logFlush_ = nullptr;
-    bool logFollowsEnd_ = true; // until the user scrolls the pane
+    LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
 };

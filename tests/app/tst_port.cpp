@@ -1,6 +1,6 @@
 // Open and Close on a pseudo-terminal standing in for the device: the read
-// that an Open starts, reopening, opens that fail, a typed port path, and the
-// cable pulled.
+// that an Open starts, reopening, opens that fail, a typed port path, the
+// cable pulled, and a device flooding the link.
 #include <QLineEdit>
 #include <QSerialPort>
 #include <QSettings>
@@ -8,7 +8,9 @@
 #include <QtTest>
 
 #include <memory>
+#include <unistd.h>
 
+#include "logpane.h"
 #include "manageserialport.h"
 #include "messages.h"
 #include "ptypair.h"
@@ -86,6 +88,7 @@ private slots:
     void failingOpen();
     void typedPathOpensAsTyped();
     void unplugWhileOpen();
+    void noiseFloodKeepsTheLogPaneBounded();
     void closingTheWindowReleasesThePort();
 
 private:
@@ -279,6 +282,64 @@ void PortTest::closingTheWindowReleasesThePort()
     again.close();
     QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
     QCOMPARE(settings.value(QStringLiteral("Velomi/Port")).toInt(), index);
+}
+
+// Debug output left on, or line noise: bytes that never end a line, far
+// more of them than the log pane keeps. The pane keeps the newest text and
+// says how much went; an answer after the flood is still taken.
+void PortTest::noiseFloodKeepsTheLogPaneBounded()
+{
+    PtyPair pty;
+    QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
+    const auto w = newWindow(pty.slavePath());
+    w->pushButtonOpen->click();
+    QByteArray pending;
+    QCOMPARE(nextFrame(pty, pending), VersionQuery);
+    qint64 received = 0;
+    connect(w->serialManager(), &Link::chunkReceived, w.get(),
+        [&received](const QByteArray &chunk) { received += chunk.size(); });
+
+    QByteArray noise(4 * LogPane::MaxCharacters, Qt::Uninitialized);
+    quint32 x = 1;
+    for (char &c : noise) {
+        x = x * 1664525u + 1013904223u;
+        c = (x >> 24) % 8 == 0 ? ' ' : char('!' + (x >> 16) % 94);
+    }
+    qint64 written = 0;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            while (written < noise.size()) {
+                const ssize_t n = ::write(pty.masterFd(), noise.constData() + written,
+                    size_t(std::min<qint64>(noise.size() - written, 65536)));
+                if (n <= 0)
+                    return false; // the terminal is full: let the window read
+                written += n;
+            }
+            return received == noise.size();
+        },
+        60000));
+
+    const QString tail = QString::fromLatin1(noise.right(200));
+    QTRY_VERIFY(w->textEditReceive->toPlainText().remove(QLatin1Char('\n')).endsWith(tail));
+    const QString pane = w->textEditReceive->toPlainText();
+    QVERIFY2(pane.size() <= LogPane::MaxCharacters, qPrintable(QString::number(pane.size())));
+    // The first line says how much went; the rest is the newest, in order.
+    const QString first = pane.section(QLatin1Char('\n'), 0, 0);
+    static const QRegularExpression dropped(
+        QStringLiteral("^\\[\\.\\.\\. (\\d+) characters of older log dropped \\.\\.\\.\\]$"));
+    const QRegularExpressionMatch match = dropped.match(first);
+    QVERIFY2(match.hasMatch(), qPrintable(first.left(200)));
+    QVERIFY(match.captured(1).toLongLong() >= noise.size() - LogPane::MaxCharacters);
+    const QString kept = pane.mid(first.size() + 1).remove(QLatin1Char('\n'));
+    QVERIFY(kept.size() > LogPane::MaxCharacters / 2);
+    QCOMPARE(kept, QString::fromLatin1(noise.right(kept.size())));
+
+    // A real answer after the flood is still taken: the read moves on.
+    w->pushButton_read->click();
+    QCOMPARE(nextFrame(pty, pending), VersionQuery);
+    QVERIFY(pty.writeMaster("<OK> VER?:T47_V1.05;\r\n"));
+    const QByteArray next = nextFrame(pty, pending);
+    QVERIFY2(next.startsWith("AT!XSMSC=") && next != VersionQuery, next.constData());
 }
 
 QTEST_MAIN(PortTest)
