@@ -221,7 +221,16 @@ void Session::onChunk(const QByteArray &chunk)
     if (fresh.isEmpty())
         return;
     assembler_.append(fresh);
-    dispatchTimer_.start(); // several chunks in one pass: one dispatch
+    // Every answer ends its line: a chunk that ends one is acted on at once,
+    // so the next command leaves without waiting for another pass of the
+    // event loop. Pieces of a line wait for that pass, as several chunks
+    // arriving in one pass did.
+    if (fresh.endsWith('\n') && !dispatching_) {
+        dispatchTimer_.stop();
+        dispatch();
+        return;
+    }
+    dispatchTimer_.start();
 }
 
 void Session::dispatch()
