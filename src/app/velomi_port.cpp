@@ -83,13 +83,14 @@ void Velomi::on_pushButtonOpen_clicked()
     progressBar->setValue(25);
 
     const QString name = portNameForOpen(selectedPort(comboBoxPortName));
-    serialManager_->setPortName(name);
-    serialManager_->setBaudRate(comboBoxBaudRate->currentData().toInt());
-    serialManager_->setDataBits(QSerialPort::DataBits(comboBoxDataBits->currentData().toInt()));
-    serialManager_->setParity(QSerialPort::Parity(comboBoxParity->currentData().toInt()));
-    serialManager_->setStopBits(QSerialPort::StopBits(comboBoxStopBits->currentData().toInt()));
-    serialManager_->setFlowControl(
-        QSerialPort::FlowControl(comboBoxFlowControl->currentData().toInt()));
+    ManageSerialPort::PortSettings settings;
+    settings.portName = name;
+    settings.baudRate = comboBoxBaudRate->currentData().toInt();
+    settings.dataBits = QSerialPort::DataBits(comboBoxDataBits->currentData().toInt());
+    settings.parity = QSerialPort::Parity(comboBoxParity->currentData().toInt());
+    settings.stopBits = QSerialPort::StopBits(comboBoxStopBits->currentData().toInt());
+    settings.flowControl = QSerialPort::FlowControl(comboBoxFlowControl->currentData().toInt());
+    serialManager_->setPortSettings(settings);
     serialManager_->setTimeouts(0, 10);
     serialManager_->enableSending();
     serialManager_->enableReceiving();

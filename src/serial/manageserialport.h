@@ -47,6 +47,11 @@ public:
     void setParity(QSerialPort::Parity parity);
     void setStopBits(QSerialPort::StopBits stopBits);
     void setFlowControl(QSerialPort::FlowControl flowControl);
+    void setPortSettings(const PortSettings &settings)
+    {
+        settings_ = settings;
+        applySettings();
+    }
     // Kept for callers that set a read time-out; the port is event-driven
     // and waits for nothing, so the value is only remembered.
     void setTimeouts(long seconds, long milliseconds);
