@@ -25,24 +25,6 @@
 #include "settingscodec.h"
 #include "widgetnames.h"
 
-namespace {
-
-const QStringList XmlGroup = {"label_XML_function", "label_XML_user", "lineEdit_XML_user",
-                              "label_XML_password", "lineEdit_XML_password",
-                              "pushButton_XML_function"};
-const QStringList GsmGroup1 = {"label_gsm_on_off_function", "comboBox_gsm_on_off_function",
-                               "pushButton_gsm_on_off_function"};
-const QStringList GsmGroup2 = {"label_gsm_on_off_function2", "comboBox_gsm_on_off_function2",
-                               "pushButton_gsm_on_off_function2"};
-const QStringList RfGpsGroup = {"line_rf_gps", "label_rf_gps_ignore", "comboBox_rf_gps_ignore",
-                                "label_rf_gps_action", "comboBox_rf_gps_action",
-                                "pushButtonSet_rf_gps"};
-const QStringList GeoAlertGroup = {"label_Geo_Alert", "label_gegps_period", "comboBox_ge_gps_period",
-                                   "label_gegps_interval", "comboBox_ge_gps_interval",
-                                   "pushButtonSet_ge_gps", "line_callerID"};
-
-} // namespace
-
 Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), options_(options)
 {
     // Dialogs first, then the form on the window.
@@ -150,24 +132,20 @@ void Velomi::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
-void Velomi::hideWidgets(const QStringList &names, bool hidden)
+void Velomi::setWidgetsVisible(const QStringList &names, bool visible)
 {
     WidgetStates states;
     for (const QString &name : names)
-        states.insert(name, !hidden);
+        states.insert(name, visible);
     windowIndex().setVisible(states);
 }
 
-// The constructor's remaining steps, in their order; later steps override
-// earlier ones and the result is the start state.
+// The constructor's remaining steps, in their order; the start layout comes
+// last, so it decides what is shown whatever the steps before it did.
 void Velomi::applyStartState()
 {
-    hideWidgets({"label_update_time", "label_sec_total", "pushButton_xupgrade", "label_index"});
     pushButton_sendData->setEnabled(false);
     pushButton_stop->setEnabled(false);
-    hideWidgets({"pushButton_save_default_Pconfig", "pushButton_load_default_Pconfig",
-                 "label_gsm_shutdown", "comboBox_gsm_shutdown", "label_cell_locate",
-                 "comboBox_geotr_celllocate"});
 
     comboBox_panelType->setCurrentIndex(0);
     on_comboBox_panelType_currentIndexChanged(0);
@@ -181,17 +159,11 @@ void Velomi::applyStartState()
         Messages::information(this, QStringLiteral("Cann't find default file!"),
                               QStringLiteral("Velomi Tool"));
 
-    hideWidgets({"label_agps", "comboBox_geotr_agps"}, false);
-    hideWidgets({"label_GPS_tracker_report", "comboBox_GPS_tracker_report", "label_reportPriority",
-                 "comboBox_reportPriority"});
     loadProfileFile(ProfileStore::DefaultName, true);
 
-    hideWidgets(QStringList {"pushButton_sendData", "pushButton_stop", "label_follow_on"}
-        + WidgetNames::range(WidgetNames::reportOption, 1, 6));
     removeTabByTitle(QStringLiteral("Mobility"));
     removeTabByTitle(QStringLiteral("Report2"));
     removeTabByTitle(QStringLiteral("Settings2"));
-    hideWidgets({"label_reportPriority", "comboBox_reportPriority"});
 
     for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence) {
         findChild<QComboBox *>(WidgetNames::fenceType(fence))->setCurrentIndex(0);
@@ -200,16 +172,7 @@ void Velomi::applyStartState()
     }
     comboBox_update_timer->setCurrentIndex(3);
 
-    hideWidgets({"line_gsm_on_off_function2"}, false);
-    hideWidgets(XmlGroup + GsmGroup1 + GsmGroup2);
-    hideWidgets(RfGpsGroup);
     on_comboBox_rf_gps_ignore_currentIndexChanged(comboBox_rf_gps_ignore->currentIndex());
-    hideWidgets(GeoAlertGroup, false);
-    hideWidgets(XmlGroup
-        + QStringList {"label_voice_prompt_ZO", "label_continuous_GPS_positioning",
-            "comboBox_continuous_GPS_positioning"}
-        + WidgetNames::range(WidgetNames::voicePrompt, 1, 4));
-    hideWidgets({"label_voice_prompt", "comboBox_voice_prompt"}, false);
 
     for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence) {
         findChild<QCheckBox *>(WidgetNames::fenceCircleDisable(fence))->setChecked(false);
@@ -220,22 +183,12 @@ void Velomi::applyStartState()
     for (const QString &name :
         WidgetNames::range(WidgetNames::reportType, 1, WidgetNames::ReportRowCount))
         findChild<QWidget *>(name)->setEnabled(false);
-    hideWidgets(GsmGroup1);
 
     tabWidget_velomi->setEnabled(false);
-    hideWidgets({"label_two_way_volume_level", "comboBox_two_way_volume_level"});
-    hideWidgets({"comboBox_debug", "pushButton_debug"}, false);
 
     tabWidget_velomi->removeTab(0); // Information: the read inserts it for the models that have it
 
-    hideWidgets({"label_fw_file_length", "lineEdit_fw_file_length", "label_total_upgrade_error",
-                 "lineEdit_total_upgrade_error", "line_forbidden", "label_forbidden_zone",
-                 "comboBox_forbidden_zone", "pushButtonSet_forbidden_zone",
-                 "label_supervision_timer", "comboBox_supervision_timer", "label_rd_sleep_mode",
-                 "comboBox_rd_sleep_mode", "label_language", "comboBox_language",
-                 "label_fall_detection", "comboBox_fall_detection",
-                 "label_mobile_fall_sensor_sensitivity", "comboBox_mobile_fall_sensor_sensitivity",
-                 "pushButton_OMADM_start", "pushButton_OMADM_end"});
+    windowIndex().setVisible(startVisibility());
 }
 
 void Velomi::readSettings()
@@ -272,7 +225,7 @@ void Velomi::on_comboBox_panelType_currentIndexChanged(int index)
     readSettings();
     rebuildProfileList(false);
     if (index == 0 || index == 1)
-        hideWidgets({"label_agps", "comboBox_geotr_agps"});
+        setWidgetsVisible({"label_agps", "comboBox_geotr_agps"}, false);
 }
 
 QString Velomi::moduleName() const { return ProfileStore::moduleName(module_); }
@@ -311,7 +264,7 @@ void Velomi::applyValues(const FormValues &values)
     if (std::any_of(names.cbegin(), names.cend(),
                     [](const QString &name) { return name.contains(QLatin1String("_geo_")); })) {
         const FormValues page = pageValues();
-        for (int fence = 1; fence <= 3; ++fence)
+        for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence)
             refreshFenceEnabling(fence, page);
     }
     comboBox_rf_gps_action->setEnabled(

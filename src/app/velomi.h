@@ -15,6 +15,7 @@
 #include "notice.h"
 #include "sensorcodec.h"
 #include "ui_zaroraz.h"
+#include "widgetnames.h"
 
 class AddSensorDialog;
 class LogPane;
@@ -182,7 +183,7 @@ private:
     void appendLog(const QString &text);
     void loadReportTypes(const ModelFlags &model);
     void applyStartState();
-    void hideWidgets(const QStringList &names, bool hidden = true);
+    void setWidgetsVisible(const QStringList &names, bool visible);
     // The pages' widgets and all the window's named widgets, found once.
     const FormBinder::Index &pageIndex() const;
     const FormBinder::Index &windowIndex() const;
@@ -213,8 +214,10 @@ private:
     ProfileStore *profileStore_ = nullptr;
 
     int module_ = 0; // see module()
-    QString lastGoodRadius_[3]; // the radius text that passed the edit check
-    QString previousRadius_[3]; // the one before it: the undo of a refused write
+    // Per fence: the radius text that passed the edit check, and the one
+    // before it (the undo of a refused write).
+    QString lastGoodRadius_[WidgetNames::FenceCount];
+    QString previousRadius_[WidgetNames::FenceCount];
     bool profileLoading_ = false;
     LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;

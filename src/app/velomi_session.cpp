@@ -14,7 +14,8 @@ void Velomi::connectSession()
 {
     session_->setFormSource([this] { return pageValues(); });
     session_->setRadiusUndoSource([this](int fence) {
-        return fence >= 1 && fence <= 3 ? previousRadius_[fence - 1] : QString();
+        return fence >= 1 && fence <= WidgetNames::FenceCount ? previousRadius_[fence - 1]
+                                                              : QString();
     });
     connect(session_, &Session::logLine, this, &Velomi::appendLog);
     connect(session_, &Session::noticeRaised, this,

@@ -4,6 +4,7 @@
 
 #include "answer.h"
 #include "notice.h"
+#include "widgetnames.h"
 
 namespace
 {
@@ -140,6 +141,51 @@ const QList<VisibilityRule> SupportedLayout = {
      [](const ModelFlags &m) { return m.languageShown(); }},
 };
 
+// The window before any version answer: the model layout above shows or
+// hides most of these again once a supported model is read.
+const QList<VisibilityRule> StartLayout = {
+    // Firmware upgrade details and the tools nobody uses at start.
+    {{"label_update_time", "label_sec_total", "pushButton_xupgrade", "label_index",
+         "label_fw_file_length", "lineEdit_fw_file_length", "label_total_upgrade_error",
+         "lineEdit_total_upgrade_error", "pushButton_sendData", "pushButton_stop",
+         "pushButton_save_default_Pconfig", "pushButton_load_default_Pconfig",
+         "pushButton_OMADM_start", "pushButton_OMADM_end"},
+        Effect::Set, never},
+    {{"comboBox_debug", "pushButton_debug"}, Effect::Set, always},
+    // Settings the model layout decides on.
+    {{"label_gsm_shutdown", "comboBox_gsm_shutdown", "label_cell_locate",
+         "comboBox_geotr_celllocate", "label_GPS_tracker_report", "comboBox_GPS_tracker_report",
+         "label_reportPriority", "comboBox_reportPriority", "label_follow_on",
+         "label_two_way_volume_level", "comboBox_two_way_volume_level", "label_supervision_timer",
+         "comboBox_supervision_timer", "label_rd_sleep_mode", "comboBox_rd_sleep_mode",
+         "label_language", "comboBox_language", "label_fall_detection", "comboBox_fall_detection",
+         "label_mobile_fall_sensor_sensitivity", "comboBox_mobile_fall_sensor_sensitivity",
+         "label_continuous_GPS_positioning", "comboBox_continuous_GPS_positioning"},
+        Effect::Set, never},
+    {{"label_agps", "comboBox_geotr_agps"}, Effect::Set, always},
+    {{"label_XML_function", "label_XML_user", "lineEdit_XML_user", "label_XML_password",
+         "lineEdit_XML_password", "pushButton_XML_function"},
+        Effect::Set, never},
+    {{"label_gsm_on_off_function", "comboBox_gsm_on_off_function", "pushButton_gsm_on_off_function",
+         "label_gsm_on_off_function2", "comboBox_gsm_on_off_function2",
+         "pushButton_gsm_on_off_function2"},
+        Effect::Set, never},
+    {{"line_gsm_on_off_function2"}, Effect::Set, always},
+    {{"line_rf_gps", "label_rf_gps_ignore", "comboBox_rf_gps_ignore", "label_rf_gps_action",
+         "comboBox_rf_gps_action", "pushButtonSet_rf_gps"},
+        Effect::Set, never},
+    {{"label_Geo_Alert", "label_gegps_period", "comboBox_ge_gps_period", "label_gegps_interval",
+         "comboBox_ge_gps_interval", "pushButtonSet_ge_gps", "line_callerID"},
+        Effect::Set, always},
+    {{"label_voice_prompt", "comboBox_voice_prompt"}, Effect::Set, always},
+    {QStringList {"label_voice_prompt_ZO"} + WidgetNames::range(WidgetNames::voicePrompt, 1, 4),
+        Effect::Set, never},
+    {{"line_forbidden", "label_forbidden_zone", "comboBox_forbidden_zone",
+         "pushButtonSet_forbidden_zone"},
+        Effect::Set, never},
+    {WidgetNames::range(WidgetNames::reportOption, 1, 6), Effect::Set, never},
+};
+
 void apply(const VisibilityRule &rule, const ModelFlags &flags, WidgetStates &states)
 {
     const bool holds = rule.test(flags);
@@ -208,5 +254,13 @@ WidgetStates layoutVisibility(const ModelFlags &flags)
         return states;
     for (const VisibilityRule &rule : SupportedLayout)
         apply(rule, flags, states);
+    return states;
+}
+
+WidgetStates startVisibility()
+{
+    WidgetStates states;
+    for (const VisibilityRule &rule : StartLayout)
+        apply(rule, ModelFlags {}, states);
     return states;
 }

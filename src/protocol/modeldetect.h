@@ -21,3 +21,7 @@ constexpr int ReportDestinationMaxLength = 99;
 // Visibility of every widget the version decode shows or hides for `flags`
 // (widget objectName -> visible). Widgets it leaves alone are absent.
 WidgetStates layoutVisibility(const ModelFlags &flags);
+
+// Visibility of the widgets the window shows or hides at start, before any
+// version answer (widget objectName -> visible).
+WidgetStates startVisibility();
