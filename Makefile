@@ -1,13 +1,15 @@
 # make run    build and start the tool
 # make demo   start the simulated device and the tool connected to it
-# make test   build and run every test headless (plain and sanitized builds)
+# make test   check the format, build with warnings as errors and run every
+#             test headless (plain and sanitized builds)
+# make format apply .clang-format to every source file
 # make bench  print the speed and resource figures
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build build-asan run demo test test-plain test-asan bench fuzz soak clean
+.PHONY: deps build build-asan run demo test test-plain test-asan format format-check bench fuzz soak clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -22,11 +24,13 @@ run: build
 demo: build
 	./scripts/demo.sh $(BUILD)
 
+# The test builds treat every warning as an error, as CI does.
+test-plain: CMAKE_FLAGS += -DVELOMI_WERROR=ON
 test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELOMI_SANITIZE=ON >/dev/null
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELOMI_SANITIZE=ON -DVELOMI_WERROR=ON >/dev/null
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 # The sanitized run also checks for leaks (LeakSanitizer), the soak test's
@@ -34,7 +38,17 @@ build-asan: deps
 test-asan: build-asan
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 
-test: test-plain test-asan
+test: format-check test-plain test-asan
+
+# The files git knows, in the format of .clang-format (the clang-format that
+# make deps installs: Debian 12's, version 14).
+SOURCES = git ls-files '*.cpp' '*.h'
+format-check: deps
+	@$(SOURCES) | xargs clang-format --dry-run -Werror
+	@echo "Format: every source file follows .clang-format"
+
+format: deps
+	$(SOURCES) | xargs clang-format -i
 
 bench: build
 	./scripts/bench.sh $(BUILD)

@@ -22,10 +22,10 @@
 #include <memory>
 
 #include "devsimprocess.h"
-#include "manageserialport.h"
-#include "messages.h"
-#include "session.h"
-#include "velomi.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
+#include "session/session.h"
+#include "app/velomi.h"
 
 namespace {
 

@@ -23,11 +23,11 @@
 #include <thread>
 #include <unistd.h>
 
-#include "manageserialport.h"
-#include "messages.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
 #include "ptypair.h"
-#include "session.h"
-#include "velomi.h"
+#include "session/session.h"
+#include "app/velomi.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // CPU use of the serial link while the port is open and nothing arrives, and
 // after the device has gone away but before the port is closed. Both should
 // be close to zero: the link waits on the port's notifications.
-#include "manageserialport.h"
+#include "serial/manageserialport.h"
 #include "ptypair.h"
 
 #include <QCoreApplication>

@@ -37,11 +37,11 @@
 #include <utility>
 
 #include "devsimprocess.h"
-#include "manageserialport.h"
-#include "messages.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
 #include "ptypair.h"
-#include "session.h"
-#include "velomi.h"
+#include "session/session.h"
+#include "app/velomi.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "messages.h"
-#include "velomi.h"
+#include "app/messages.h"
+#include "app/velomi.h"
 
 // Outside any namespace: the macro declares the resource initialiser here.
 static void initResources() { Q_INIT_RESOURCE(images); }

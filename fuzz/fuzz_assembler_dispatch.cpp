@@ -17,9 +17,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "link.h"
-#include "responseassembler.h"
-#include "session.h"
+#include "serial/link.h"
+#include "protocol/responseassembler.h"
+#include "session/session.h"
 
 namespace {
 

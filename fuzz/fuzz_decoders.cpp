@@ -4,18 +4,18 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "acknowledgement.h"
-#include "answer.h"
-#include "cfgextract.h"
-#include "firmwareupgrade.h"
-#include "geofencecodec.h"
-#include "inactivitycodec.h"
-#include "infocodec.h"
-#include "modeldetect.h"
-#include "reportcodec.h"
-#include "sensorcodec.h"
-#include "settingscodec.h"
-#include "smscodec.h"
+#include "protocol/acknowledgement.h"
+#include "protocol/answer.h"
+#include "protocol/cfgextract.h"
+#include "firmware/firmwareupgrade.h"
+#include "protocol/geofencecodec.h"
+#include "protocol/inactivitycodec.h"
+#include "protocol/infocodec.h"
+#include "protocol/modeldetect.h"
+#include "protocol/reportcodec.h"
+#include "protocol/sensorcodec.h"
+#include "protocol/settingscodec.h"
+#include "protocol/smscodec.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "profileformat.h"
+#include "profiles/profileformat.h"
 
 namespace {
 

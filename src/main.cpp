@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QTimer>
 
-#include "velomi.h"
+#include "app/velomi.h"
 
 int main(int argc, char *argv[])
 {
@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(images);
     QApplication::setApplicationName(QStringLiteral("Velomi"));
     QApplication::setOrganizationName(QStringLiteral("Calvorn"));
+    QApplication::setApplicationVersion(QStringLiteral(VELOMI_VERSION));
     QFont font;
     font.setFamily(font.defaultFamily());
     QApplication::setFont(font);
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configures the device over a serial port."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),
                                   QStringLiteral("Adds the serial port PATH to the list and selects it."),
                                   QStringLiteral("PATH"));

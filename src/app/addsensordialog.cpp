@@ -1,7 +1,7 @@
-#include "addsensordialog.h"
+#include "app/addsensordialog.h"
 
-#include "messages.h"
-#include "sensorcodec.h"
+#include "app/messages.h"
+#include "protocol/sensorcodec.h"
 #include "ui_addsensordialog.h"
 
 AddSensorDialog::AddSensorDialog(QWidget *parent) : QDialog(parent), ui(new Ui::AddSensorDialog)

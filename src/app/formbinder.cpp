@@ -1,4 +1,4 @@
-#include "formbinder.h"
+#include "app/formbinder.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 
 namespace FormBinder {
 

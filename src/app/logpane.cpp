@@ -1,4 +1,4 @@
-#include "logpane.h"
+#include "app/logpane.h"
 
 #include <QScrollBar>
 #include <QTextBlock>

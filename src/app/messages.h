@@ -3,7 +3,7 @@
 // right and headless tests can read what would have been shown.
 #include <QList>
 
-#include "notice.h"
+#include "protocol/notice.h"
 
 class QWidget;
 

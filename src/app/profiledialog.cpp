@@ -1,8 +1,8 @@
-#include "profiledialog.h"
+#include "app/profiledialog.h"
 
 #include <QEvent>
 
-#include "messages.h"
+#include "app/messages.h"
 #include "ui_profiledialog.h"
 
 namespace

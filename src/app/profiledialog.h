@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "profilestore.h"
+#include "profiles/profilestore.h"
 
 namespace Ui
 {

@@ -1,8 +1,8 @@
-#include "profilenamedialog.h"
+#include "app/profilenamedialog.h"
 
 #include <QEvent>
 
-#include "messages.h"
+#include "app/messages.h"
 #include "ui_profilenamedialog.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "profilestore.h"
+#include "profiles/profilestore.h"
 
 namespace Ui {
 class ProfileNameDialog;

@@ -1,4 +1,4 @@
-#include "velomi.h"
+#include "app/velomi.h"
 
 #include <algorithm>
 
@@ -11,19 +11,19 @@
 #include <QTableWidgetItem>
 #include <QTimer>
 
-#include "addsensordialog.h"
-#include "formbinder.h"
-#include "logpane.h"
-#include "manageserialport.h"
-#include "messages.h"
-#include "modeldetect.h"
-#include "profiledialog.h"
-#include "profilenamedialog.h"
-#include "profilestore.h"
-#include "reportcodec.h"
-#include "session.h"
-#include "settingscodec.h"
-#include "widgetnames.h"
+#include "app/addsensordialog.h"
+#include "app/formbinder.h"
+#include "app/logpane.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
+#include "protocol/modeldetect.h"
+#include "app/profiledialog.h"
+#include "app/profilenamedialog.h"
+#include "profiles/profilestore.h"
+#include "protocol/reportcodec.h"
+#include "session/session.h"
+#include "protocol/settingscodec.h"
+#include "protocol/widgetnames.h"
 
 Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), options_(options)
 {
@@ -37,7 +37,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     saveProfileAsDialog_
         = new ProfileNameDialog(ProfileNameDialog::SaveProfileAs, *profileStore_, this);
 
-    setupUi(this);
+    setupForm();
     setWindowTitle(ToolTitle);
     menuHelp->setTitle(tr("&Help"));
     actionAbout->setIcon(QIcon(QStringLiteral(":/images/help.png")));
@@ -214,7 +214,7 @@ void Velomi::writeSettings()
 
 void Velomi::about()
 {
-    Messages::show(this, Notice::info(tr("<h3> Velomi PC Tool</h3>Velomi Tool(T9_W5, T47, T41, T68) V0.38"),
+    Messages::show(this, Notice::info(tr("<h3> Velomi PC Tool</h3>%1").arg(ToolTitle),
                                       tr("About")));
 }
 

@@ -9,13 +9,13 @@
 #include <functional>
 #include <memory>
 
-#include "formbinder.h"
-#include "formvalues.h"
-#include "modelflags.h"
-#include "notice.h"
-#include "sensorcodec.h"
+#include "app/formbinder.h"
+#include "protocol/formvalues.h"
+#include "protocol/modelflags.h"
+#include "protocol/notice.h"
+#include "protocol/sensorcodec.h"
 #include "ui_zaroraz.h"
-#include "widgetnames.h"
+#include "protocol/widgetnames.h"
 
 class AddSensorDialog;
 class LogPane;
@@ -174,6 +174,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setupForm(); // velomi_form.cpp
     void connectSession();
     void onModelDetected(const ModelFlags &model);
     void onSensorsListed(const QList<SensorCodec::SensorRow> &rows);

@@ -2,14 +2,14 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "addsensordialog.h"
-#include "manageserialport.h"
-#include "messages.h"
-#include "reportcodec.h"
-#include "session.h"
-#include "settingscodec.h"
-#include "smscodec.h"
-#include "velomi.h"
+#include "app/addsensordialog.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
+#include "protocol/reportcodec.h"
+#include "session/session.h"
+#include "protocol/settingscodec.h"
+#include "protocol/smscodec.h"
+#include "app/velomi.h"
 
 // One-shot commands
 void Velomi::on_pushButton_csq_clicked() { session_->signalStrength(); }

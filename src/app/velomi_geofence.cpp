@@ -3,12 +3,12 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 
-#include "formbinder.h"
-#include "geofencecodec.h"
-#include "messages.h"
-#include "session.h"
-#include "velomi.h"
-#include "widgetnames.h"
+#include "app/formbinder.h"
+#include "protocol/geofencecodec.h"
+#include "app/messages.h"
+#include "session/session.h"
+#include "app/velomi.h"
+#include "protocol/widgetnames.h"
 
 void Velomi::connectGeoFenceFields()
 {

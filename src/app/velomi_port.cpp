@@ -3,11 +3,11 @@
 #include <QLineEdit>
 #include <QSerialPort>
 
-#include "manageserialport.h"
-#include "messages.h"
-#include "portnames.h"
-#include "session.h"
-#include "velomi.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
+#include "serial/portnames.h"
+#include "session/session.h"
+#include "app/velomi.h"
 
 void Velomi::refreshPortList()
 {

@@ -2,14 +2,14 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "formbinder.h"
-#include "messages.h"
-#include "profiledialog.h"
-#include "profileformat.h"
-#include "profilenamedialog.h"
-#include "profilestore.h"
-#include "session.h"
-#include "velomi.h"
+#include "app/formbinder.h"
+#include "app/messages.h"
+#include "app/profiledialog.h"
+#include "profiles/profileformat.h"
+#include "app/profilenamedialog.h"
+#include "profiles/profilestore.h"
+#include "session/session.h"
+#include "app/velomi.h"
 
 namespace {
 const QString CurrentSetting = QStringLiteral("Current Setting");

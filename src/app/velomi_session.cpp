@@ -2,13 +2,13 @@
 #include <QComboBox>
 #include <QTableWidgetItem>
 
-#include "formbinder.h"
-#include "messages.h"
-#include "modeldetect.h"
-#include "session.h"
-#include "settingscodec.h"
-#include "velomi.h"
-#include "widgetnames.h"
+#include "app/formbinder.h"
+#include "app/messages.h"
+#include "protocol/modeldetect.h"
+#include "session/session.h"
+#include "protocol/settingscodec.h"
+#include "app/velomi.h"
+#include "protocol/widgetnames.h"
 
 void Velomi::connectSession()
 {

@@ -1,4 +1,4 @@
-#include "crc16.h"
+#include "firmware/crc16.h"
 
 #include <array>
 

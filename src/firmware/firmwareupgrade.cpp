@@ -1,9 +1,9 @@
-#include "firmwareupgrade.h"
+#include "firmware/firmwareupgrade.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include "crc16.h"
+#include "firmware/crc16.h"
 
 namespace
 {

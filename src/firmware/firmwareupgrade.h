@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "notice.h"
+#include "protocol/notice.h"
 
 // What the session has to do after one call, in this order: empty the
 // received text if asked, send `send`, append `log` to the log pane, update

@@ -1,4 +1,4 @@
-#include "profileformat.h"
+#include "profiles/profileformat.h"
 
 #include <QHash>
 #include <QStringList>

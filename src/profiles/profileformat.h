@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QList>
 
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 
 namespace ProfileFormat
 {

@@ -1,4 +1,4 @@
-#include "profilestore.h"
+#include "profiles/profilestore.h"
 
 #include <QDir>
 #include <QFile>

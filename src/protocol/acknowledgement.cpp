@@ -1,8 +1,8 @@
-#include "acknowledgement.h"
+#include "protocol/acknowledgement.h"
 
 #include <QStringList>
 
-#include "widgetnames.h"
+#include "protocol/widgetnames.h"
 
 namespace
 {

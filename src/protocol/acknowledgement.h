@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "notice.h"
+#include "protocol/notice.h"
 
 enum class AckKind {
     None,            // nothing recognised

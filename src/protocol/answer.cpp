@@ -1,4 +1,4 @@
-#include "answer.h"
+#include "protocol/answer.h"
 
 namespace Answer
 {

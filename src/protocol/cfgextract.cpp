@@ -1,8 +1,8 @@
-#include "cfgextract.h"
+#include "protocol/cfgextract.h"
 
 #include <QMap>
 
-#include "answer.h"
+#include "protocol/answer.h"
 
 const QStringList CfgKeys = {"KEYWD",  "ACCES", "GUDT",  "TESTC", "FSST",  "CBTI", "SPKVL",
                              "SILENT", "VOIEN", "GEOTR", "SNDCR", "ANSIN", "BTNEV"};

@@ -1,4 +1,4 @@
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 
 void FormValues::setText(const QString &name, const QString &text) { values_.insert(name, text); }
 void FormValues::setIndex(const QString &name, int index) { values_.insert(name, index); }

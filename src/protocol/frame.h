@@ -7,7 +7,7 @@
 #include <optional>
 #include <utility>
 
-#include "notice.h"
+#include "protocol/notice.h"
 
 namespace Frame {
 inline const QString Head = QStringLiteral("AT!XSMSC=");

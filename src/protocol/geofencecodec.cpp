@@ -1,9 +1,9 @@
-#include "geofencecodec.h"
+#include "protocol/geofencecodec.h"
 
 #include <QRegularExpression>
 
-#include "answer.h"
-#include "widgetnames.h"
+#include "protocol/answer.h"
+#include "protocol/widgetnames.h"
 
 namespace GeoFenceCodec
 {

@@ -3,8 +3,8 @@
 // the forbidden-zone switch.
 #include <QString>
 
-#include "modelflags.h"
-#include "notice.h"
+#include "protocol/modelflags.h"
+#include "protocol/notice.h"
 
 namespace GeoFenceCodec {
 

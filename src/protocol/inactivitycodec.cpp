@@ -1,7 +1,7 @@
-#include "inactivitycodec.h"
+#include "protocol/inactivitycodec.h"
 
-#include "answer.h"
-#include "widgetnames.h"
+#include "protocol/answer.h"
+#include "protocol/widgetnames.h"
 
 #include <QStringList>
 #include <QVector>

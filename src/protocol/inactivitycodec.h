@@ -2,7 +2,7 @@
 // The Mobility page (inactivity monitoring).
 #include <QString>
 
-#include "notice.h"
+#include "protocol/notice.h"
 
 namespace InactivityCodec {
 // "INACT:...;INACTW:1,...;INACTW:2,...;"

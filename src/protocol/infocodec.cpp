@@ -1,4 +1,4 @@
-#include "infocodec.h"
+#include "protocol/infocodec.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 // The signal-strength display and the Information page.
 #include <QString>
 
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 // For the session, which still takes the one-shot commands from here.
-#include "oneshot.h"
+#include "protocol/oneshot.h"
 
 namespace InfoCodec
 {

@@ -1,10 +1,10 @@
-#include "modeldetect.h"
+#include "protocol/modeldetect.h"
 
 #include <QStringList>
 
-#include "answer.h"
-#include "notice.h"
-#include "widgetnames.h"
+#include "protocol/answer.h"
+#include "protocol/notice.h"
+#include "protocol/widgetnames.h"
 
 namespace
 {

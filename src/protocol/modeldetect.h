@@ -2,8 +2,8 @@
 // Model detection from the version answer, and the page layout that follows.
 #include <QString>
 
-#include "formvalues.h"
-#include "modelflags.h"
+#include "protocol/formvalues.h"
+#include "protocol/modelflags.h"
 
 // Decodes the version answer held in `received` ("<OK> VER?:T47_V1.05;\r\n").
 // `previous` carries the sticky speech-acknowledgement flag over, and the

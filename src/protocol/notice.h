@@ -4,9 +4,10 @@
 #include <QList>
 #include <QString>
 
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 
-inline const QString ToolTitle = QStringLiteral("Velomi Tool(T9_W5, T47, T41, T68) V0.38");
+// The version comes from the build (project(VERSION) in CMakeLists.txt).
+inline const QString ToolTitle = QStringLiteral("Velomi Tool(T9_W5, T47, T41, T68) V" VELOMI_VERSION);
 
 struct Notice
 {

@@ -1,4 +1,4 @@
-#include "oneshot.h"
+#include "protocol/oneshot.h"
 
 namespace OneShot {
 

@@ -3,7 +3,7 @@
 // frame and need no page of values.
 #include <QString>
 
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 
 namespace OneShot {
 inline const QString SignalStrength = QStringLiteral("CSQ:");

@@ -1,9 +1,9 @@
-#include "reportcodec.h"
+#include "protocol/reportcodec.h"
 
-#include "answer.h"
-#include "frame.h"
-#include "reporttypes.h"
-#include "widgetnames.h"
+#include "protocol/answer.h"
+#include "protocol/frame.h"
+#include "protocol/reporttypes.h"
+#include "protocol/widgetnames.h"
 
 #include <iterator>
 

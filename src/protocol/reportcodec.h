@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "modelflags.h"
-#include "notice.h"
+#include "protocol/modelflags.h"
+#include "protocol/notice.h"
 
 namespace ReportCodec {
 

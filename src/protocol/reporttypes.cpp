@@ -1,4 +1,4 @@
-#include "reporttypes.h"
+#include "protocol/reporttypes.h"
 
 #include <QVector>
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "modelflags.h"
+#include "protocol/modelflags.h"
 
 namespace ReportTypes
 {

@@ -1,4 +1,4 @@
-#include "responseassembler.h"
+#include "protocol/responseassembler.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "sensorcodec.h"
+#include "protocol/sensorcodec.h"
 
 #include <QHash>
 #include <QSet>

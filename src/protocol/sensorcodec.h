@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "notice.h"
+#include "protocol/notice.h"
 
 namespace SensorCodec {
 

@@ -1,8 +1,8 @@
-#include "settingscodec.h"
+#include "protocol/settingscodec.h"
 
 #include <QStringList>
 
-#include "settingstables.h"
+#include "protocol/settingstables.h"
 
 using namespace SettingsTables;
 

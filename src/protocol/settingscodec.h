@@ -3,8 +3,8 @@
 // frames, and the decode of every settings key of the CFG answers.
 #include <QString>
 
-#include "modelflags.h"
-#include "notice.h"
+#include "protocol/modelflags.h"
+#include "protocol/notice.h"
 
 namespace SettingsCodec {
 

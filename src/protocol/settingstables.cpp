@@ -1,4 +1,4 @@
-#include "settingstables.h"
+#include "protocol/settingstables.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "smscodec.h"
+#include "protocol/smscodec.h"
 
-#include "answer.h"
-#include "frame.h"
-#include "widgetnames.h"
+#include "protocol/answer.h"
+#include "protocol/frame.h"
+#include "protocol/widgetnames.h"
 
 namespace SmsCodec
 {

@@ -2,8 +2,8 @@
 // SMS programming (keyword, access code), APN, XML function and caller IDs.
 #include <QString>
 
-#include "formvalues.h"
-#include "notice.h"
+#include "protocol/formvalues.h"
+#include "protocol/notice.h"
 
 namespace SmsCodec {
 

@@ -1,4 +1,4 @@
-#include "manageserialport.h"
+#include "serial/manageserialport.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

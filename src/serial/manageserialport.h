@@ -10,7 +10,7 @@
 // with a result code: 1 done, 2 the port is not open, 3 the direction is not
 // enabled. closePort() remembers which directions were enabled and whether
 // receiving ran; the next openPort() restores them.
-#include "link.h"
+#include "serial/link.h"
 
 #include <QSerialPort>
 

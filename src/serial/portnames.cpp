@@ -1,4 +1,4 @@
-#include "portnames.h"
+#include "serial/portnames.h"
 
 #include <QRegularExpression>
 #include <QSerialPortInfo>

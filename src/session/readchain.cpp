@@ -1,16 +1,16 @@
-#include "readchain.h"
+#include "session/readchain.h"
 
-#include "answer.h"
-#include "cfgextract.h"
-#include "geofencecodec.h"
-#include "inactivitycodec.h"
-#include "infocodec.h"
-#include "modeldetect.h"
-#include "reportcodec.h"
-#include "sensorcodec.h"
-#include "settingscodec.h"
-#include "smscodec.h"
-#include "widgetnames.h"
+#include "protocol/answer.h"
+#include "protocol/cfgextract.h"
+#include "protocol/geofencecodec.h"
+#include "protocol/inactivitycodec.h"
+#include "protocol/infocodec.h"
+#include "protocol/modeldetect.h"
+#include "protocol/reportcodec.h"
+#include "protocol/sensorcodec.h"
+#include "protocol/settingscodec.h"
+#include "protocol/smscodec.h"
+#include "protocol/widgetnames.h"
 
 using Command = Session::Command;
 

@@ -5,7 +5,7 @@
 // session sends, awaits and times out; this class only says what comes next.
 #include <QList>
 
-#include "session.h"
+#include "session/session.h"
 
 class ReadChain
 {

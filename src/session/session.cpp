@@ -1,12 +1,12 @@
-#include "session.h"
+#include "session/session.h"
 
-#include "acknowledgement.h"
-#include "answer.h"
-#include "firmwareupgrade.h"
-#include "frame.h"
-#include "link.h"
-#include "readchain.h"
-#include "writeallchain.h"
+#include "protocol/acknowledgement.h"
+#include "protocol/answer.h"
+#include "firmware/firmwareupgrade.h"
+#include "protocol/frame.h"
+#include "serial/link.h"
+#include "session/readchain.h"
+#include "session/writeallchain.h"
 
 using Command = Session::Command;
 

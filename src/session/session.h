@@ -13,12 +13,12 @@
 #include <functional>
 #include <memory>
 
-#include "formvalues.h"
-#include "modelflags.h"
-#include "notice.h"
-#include "responseassembler.h"
-#include "sensorcodec.h"
-#include "staleanswerfilter.h"
+#include "protocol/formvalues.h"
+#include "protocol/modelflags.h"
+#include "protocol/notice.h"
+#include "protocol/responseassembler.h"
+#include "protocol/sensorcodec.h"
+#include "session/staleanswerfilter.h"
 
 class Link;
 class ReadChain;

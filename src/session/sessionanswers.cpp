@@ -1,13 +1,13 @@
 // Answers outside the read chain (readchain.cpp): the signal strength and
 // information queries, and the sensor list that follows an added or removed
 // sensor.
-#include "session.h"
+#include "session/session.h"
 
-#include "answer.h"
-#include "infocodec.h"
-#include "link.h"
-#include "readchain.h"
-#include "sensorcodec.h"
+#include "protocol/answer.h"
+#include "protocol/infocodec.h"
+#include "serial/link.h"
+#include "session/readchain.h"
+#include "protocol/sensorcodec.h"
 
 void Session::startRead()
 {

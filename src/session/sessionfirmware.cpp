@@ -1,9 +1,9 @@
 // The firmware upgrade: the session carries out what FirmwareUpgrade decides
 // and owns its two timers (elapsed time, device silence).
-#include "session.h"
+#include "session/session.h"
 
-#include "firmwareupgrade.h"
-#include "link.h"
+#include "firmware/firmwareupgrade.h"
+#include "serial/link.h"
 
 bool Session::loadFirmware(const QByteArray &image)
 {

@@ -1,7 +1,7 @@
 // The one-shot commands of the maintenance and information pages.
-#include "session.h"
+#include "session/session.h"
 
-#include "infocodec.h"
+#include "protocol/infocodec.h"
 
 void Session::signalStrength()
 {

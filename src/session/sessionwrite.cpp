@@ -1,16 +1,16 @@
 // Page writers and the report write chain.
-#include "session.h"
-#include "writeallchain.h"
+#include "session/session.h"
+#include "session/writeallchain.h"
 
-#include "acknowledgement.h"
-#include "answer.h"
-#include "geofencecodec.h"
-#include "inactivitycodec.h"
-#include "reportcodec.h"
-#include "sensorcodec.h"
-#include "settingscodec.h"
-#include "smscodec.h"
-#include "widgetnames.h"
+#include "protocol/acknowledgement.h"
+#include "protocol/answer.h"
+#include "protocol/geofencecodec.h"
+#include "protocol/inactivitycodec.h"
+#include "protocol/reportcodec.h"
+#include "protocol/sensorcodec.h"
+#include "protocol/settingscodec.h"
+#include "protocol/smscodec.h"
+#include "protocol/widgetnames.h"
 
 // ---- page writers ----------------------------------------------------------
 

@@ -1,6 +1,6 @@
-#include "staleanswerfilter.h"
+#include "session/staleanswerfilter.h"
 
-#include "responseassembler.h"
+#include "protocol/responseassembler.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
-#include "writeallchain.h"
+#include "session/writeallchain.h"
 
-#include "acknowledgement.h"
-#include "answer.h"
-#include "settingscodec.h"
-#include "smscodec.h"
+#include "protocol/acknowledgement.h"
+#include "protocol/answer.h"
+#include "protocol/settingscodec.h"
+#include "protocol/smscodec.h"
 
 using Command = Session::Command;
 using Next = WriteAllChain::Next;

@@ -5,7 +5,7 @@
 // shows and the write it sends next. The session sends, awaits and times out.
 #include <QString>
 
-#include "session.h"
+#include "session/session.h"
 
 class WriteAllChain
 {

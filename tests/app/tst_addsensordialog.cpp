@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "addsensordialog.h"
-#include "messages.h"
+#include "app/addsensordialog.h"
+#include "app/messages.h"
 
 class TestAddSensorDialog : public QObject
 {

@@ -10,13 +10,13 @@
 #include <memory>
 #include <unistd.h>
 
-#include "logpane.h"
-#include "manageserialport.h"
-#include "messages.h"
+#include "app/logpane.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
 #include "ptypair.h"
-#include "session.h"
+#include "session/session.h"
 #include "testsettings.h"
-#include "velomi.h"
+#include "app/velomi.h"
 
 namespace {
 

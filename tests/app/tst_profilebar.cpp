@@ -10,10 +10,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "messages.h"
-#include "profiledialog.h"
-#include "profilenamedialog.h"
-#include "velomi.h"
+#include "app/messages.h"
+#include "app/profiledialog.h"
+#include "app/profilenamedialog.h"
+#include "app/velomi.h"
 
 class ProfileBarTest : public QObject
 {

@@ -4,9 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "messages.h"
-#include "profiledialog.h"
-#include "profilenamedialog.h"
+#include "app/messages.h"
+#include "app/profiledialog.h"
+#include "app/profilenamedialog.h"
 
 class TestProfileDialogs : public QObject
 {

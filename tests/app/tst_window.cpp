@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "manageserialport.h"
-#include "messages.h"
-#include "session.h"
+#include "serial/manageserialport.h"
+#include "app/messages.h"
+#include "session/session.h"
 #include "testsettings.h"
-#include "velomi.h"
+#include "app/velomi.h"
 
 class WindowTest : public QObject
 {

@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "devsimprocess.h"
-#include "manageserialport.h"
+#include "serial/manageserialport.h"
 
 class SerialLinkTest : public QObject
 {

@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "devsimprocess.h"
-#include "formbinder.h"
-#include "messages.h"
-#include "session.h"
-#include "velomi.h"
+#include "app/formbinder.h"
+#include "app/messages.h"
+#include "session/session.h"
+#include "app/velomi.h"
 
 struct WindowUnderTest
 {

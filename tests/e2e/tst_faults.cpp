@@ -10,7 +10,7 @@
 
 #include "e2efixture.h"
 #include "ptypair.h"
-#include "responseassembler.h"
+#include "protocol/responseassembler.h"
 
 #include "../session/sessionfixture.h" // deviceAnswer(): a well-behaved device
 

@@ -16,7 +16,7 @@
 #include <unistd.h>
 
 #include "e2efixture.h"
-#include "manageserialport.h"
+#include "serial/manageserialport.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QtTest>
 
 #include "e2efixture.h"
-#include "profiledialog.h"
-#include "profilenamedialog.h"
+#include "app/profiledialog.h"
+#include "app/profilenamedialog.h"
 #include "writeallvalues.h"
 
 using namespace WriteAllValues;

@@ -11,7 +11,7 @@
 #include <QtTest>
 
 #include "e2efixture.h"
-#include "reportcodec.h"
+#include "protocol/reportcodec.h"
 
 namespace {
 

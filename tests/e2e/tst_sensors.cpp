@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "addsensordialog.h"
+#include "app/addsensordialog.h"
 #include "e2efixture.h"
 
 namespace {

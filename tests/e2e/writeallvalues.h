@@ -7,7 +7,7 @@
 #include <QPair>
 #include <QStringList>
 
-#include "formvalues.h"
+#include "protocol/formvalues.h"
 
 namespace WriteAllValues {
 

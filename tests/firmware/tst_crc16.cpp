@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "crc16.h"
+#include "firmware/crc16.h"
 
 class TestCrc16 : public QObject
 {

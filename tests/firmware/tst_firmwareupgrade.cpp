@@ -1,8 +1,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "crc16.h"
-#include "firmwareupgrade.h"
+#include "firmware/crc16.h"
+#include "firmware/firmwareupgrade.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "profileformat.h"
+#include "profiles/profileformat.h"
 
 namespace
 {

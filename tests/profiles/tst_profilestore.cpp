@@ -3,7 +3,7 @@
 
 #include <unistd.h>
 
-#include "profilestore.h"
+#include "profiles/profilestore.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "acknowledgement.h"
+#include "protocol/acknowledgement.h"
 
 Q_DECLARE_METATYPE(AckKind)
 Q_DECLARE_METATYPE(Notice::Kind)
@@ -114,7 +114,7 @@ void TestAcknowledgement::forbiddenZoneCaptions()
     QVERIFY(outcome.notice.text.isEmpty());
     QVERIFY(!outcome.clearReceived);
     QCOMPARE(outcome.values.size(), 3);
-    for (const QString &label : {"label_GF_1", "label_GF_2", "label_GF_3"})
+    for (const char *label : {"label_GF_1", "label_GF_2", "label_GF_3"})
         QCOMPARE(outcome.values.text(label), caption);
 }
 

@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "answer.h"
-#include "responseassembler.h"
+#include "protocol/answer.h"
+#include "protocol/responseassembler.h"
 
 namespace
 {

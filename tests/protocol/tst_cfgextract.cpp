@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "cfgextract.h"
+#include "protocol/cfgextract.h"
 
 namespace
 {

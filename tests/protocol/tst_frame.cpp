@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "answer.h"
-#include "frame.h"
-#include "oneshot.h"
+#include "protocol/answer.h"
+#include "protocol/frame.h"
+#include "protocol/oneshot.h"
 
 class TestFrame : public QObject
 {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "geofencecodec.h"
+#include "protocol/geofencecodec.h"
 
 using namespace GeoFenceCodec;
 

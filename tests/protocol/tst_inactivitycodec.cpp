@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "inactivitycodec.h"
+#include "protocol/inactivitycodec.h"
 
 using namespace InactivityCodec;
 

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "infocodec.h"
+#include "protocol/infocodec.h"
 
 class TestInfoCodec : public QObject
 {

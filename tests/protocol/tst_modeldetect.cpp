@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "modeldetect.h"
-#include "notice.h"
+#include "protocol/modeldetect.h"
+#include "protocol/notice.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "reportcodec.h"
+#include "protocol/reportcodec.h"
 
 using namespace ReportCodec;
 

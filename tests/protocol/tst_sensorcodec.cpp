@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "sensorcodec.h"
+#include "protocol/sensorcodec.h"
 
 using namespace SensorCodec;
 

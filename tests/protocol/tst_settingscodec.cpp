@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "settingscodec.h"
-#include "settingstables.h"
+#include "protocol/settingscodec.h"
+#include "protocol/settingstables.h"
 
 using namespace SettingsCodec;
 

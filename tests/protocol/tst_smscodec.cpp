@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "smscodec.h"
+#include "protocol/smscodec.h"
 
 using namespace SmsCodec;
 

@@ -1,6 +1,6 @@
 // The serial link over a pseudo-terminal: the test holds the device's end.
-#include "manageserialport.h"
-#include "portnames.h"
+#include "serial/manageserialport.h"
+#include "serial/portnames.h"
 #include "ptypair.h"
 
 #include <QElapsedTimer>

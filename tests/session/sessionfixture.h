@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "fakelink.h"
-#include "session.h"
+#include "session/session.h"
 
 // The answers of a well-behaved device of the given version, following the
 // device's protocol: queries answered from a fixed configuration, writes

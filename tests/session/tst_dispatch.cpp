@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "sessionfixture.h"
-#include "staleanswerfilter.h"
+#include "session/staleanswerfilter.h"
 
 class DispatchTest : public QObject
 {

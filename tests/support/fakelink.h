@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "link.h"
+#include "serial/link.h"
 
 class FakeLink : public Link
 {
