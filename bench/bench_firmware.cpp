@@ -21,11 +21,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/messages.h"
+#include "app/velomi.h"
 #include "devsimprocess.h"
 #include "serial/manageserialport.h"
-#include "app/messages.h"
 #include "session/session.h"
-#include "app/velomi.h"
 
 namespace {
 

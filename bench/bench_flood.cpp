@@ -23,11 +23,11 @@
 #include <thread>
 #include <unistd.h>
 
-#include "serial/manageserialport.h"
 #include "app/messages.h"
-#include "ptypair.h"
-#include "session/session.h"
 #include "app/velomi.h"
+#include "ptypair.h"
+#include "serial/manageserialport.h"
+#include "session/session.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // CPU use of the serial link while the port is open and nothing arrives, and
 // after the device has gone away but before the port is closed. Both should
 // be close to zero: the link waits on the port's notifications.
-#include "serial/manageserialport.h"
 #include "ptypair.h"
+#include "serial/manageserialport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -11,15 +11,14 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace
-{
+namespace {
 
 double cpuSeconds()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Runs the event loop for the given time; returns the CPU use in percent of
@@ -53,7 +52,7 @@ int main(int argc, char *argv[])
     link.enableReceiving();
     if (!link.openPort() || link.startReceiving() != ManageSerialPort::Done) {
         std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(pty.slavePath()),
-                     qPrintable(link.lastErrorString()));
+            qPrintable(link.lastErrorString()));
         return 1;
     }
 

@@ -36,12 +36,12 @@
 #include <unistd.h>
 #include <utility>
 
-#include "devsimprocess.h"
-#include "serial/manageserialport.h"
 #include "app/messages.h"
-#include "ptypair.h"
-#include "session/session.h"
 #include "app/velomi.h"
+#include "devsimprocess.h"
+#include "ptypair.h"
+#include "serial/manageserialport.h"
+#include "session/session.h"
 
 namespace {
 

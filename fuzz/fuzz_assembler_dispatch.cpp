@@ -17,8 +17,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "serial/link.h"
 #include "protocol/responseassembler.h"
+#include "serial/link.h"
 #include "session/session.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "firmware/firmwareupgrade.h"
 #include "protocol/acknowledgement.h"
 #include "protocol/answer.h"
 #include "protocol/cfgextract.h"
-#include "firmware/firmwareupgrade.h"
 #include "protocol/geofencecodec.h"
 #include "protocol/inactivitycodec.h"
 #include "protocol/infocodec.h"

@@ -21,13 +21,12 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Adds the serial port PATH to the list and selects it."),
-                                  QStringLiteral("PATH"));
+        QStringLiteral("Adds the serial port PATH to the list and selects it."),
+        QStringLiteral("PATH"));
     const QCommandLineOption profiles(QStringLiteral("profile-dir"),
-                                      QStringLiteral("Keeps profiles in DIR (default ./Profile)."),
-                                      QStringLiteral("DIR"));
+        QStringLiteral("Keeps profiles in DIR (default ./Profile)."), QStringLiteral("DIR"));
     const QCommandLineOption open(QStringLiteral("open"),
-                                  QStringLiteral("Opens the port at start, as the Open button does."));
+        QStringLiteral("Opens the port at start, as the Open button does."));
     parser.addOption(port);
     parser.addOption(profiles);
     parser.addOption(open);

@@ -30,8 +30,8 @@ void AddSensorDialog::on_lineEdit_addSensor_id_hex_editingFinished()
 {
     // Whatever the field held before, only what it holds now may be sent.
     pendingSensorId_.clear();
-    const SensorCodec::IdCheck check =
-        SensorCodec::checkSensorId(ui->lineEdit_addSensor_id_hex->text());
+    const SensorCodec::IdCheck check
+        = SensorCodec::checkSensorId(ui->lineEdit_addSensor_id_hex->text());
     if (check.ok) {
         pendingSensorId_ = check.id;
         return;

@@ -25,7 +25,8 @@ void show(QWidget *parent, const Notice &notice)
         activeRecorder->shown << notice;
         return;
     }
-    const auto icon = notice.kind == Notice::Warning ? QMessageBox::Warning : QMessageBox::Information;
+    const auto icon
+        = notice.kind == Notice::Warning ? QMessageBox::Warning : QMessageBox::Information;
     QMessageBox box(icon, notice.title, notice.text, QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
@@ -34,10 +35,11 @@ void show(QWidget *parent, const Notice &notice)
 bool ask(QWidget *parent, const QString &title, const QString &text, DefaultAnswer defaultAnswer)
 {
     if (activeRecorder) {
-        activeRecorder->shown << Notice{Notice::Question, text, title};
+        activeRecorder->shown << Notice {Notice::Question, text, title};
         return activeRecorder->answer;
     }
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(
+        QMessageBox::Information, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

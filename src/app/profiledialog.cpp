@@ -5,8 +5,7 @@
 #include "app/messages.h"
 #include "ui_profiledialog.h"
 
-namespace
-{
+namespace {
 const QString ManagerTitle = QStringLiteral("Profile Manager");
 const QString DeleteQuestionTitle = QStringLiteral("ROD Ozezadoviv");
 } // namespace
@@ -35,12 +34,9 @@ void ProfileDialog::fillProfileTable()
         table->setCurrentCell(0, 0);
 }
 
-void ProfileDialog::ClickedOK()
-{
-    accept();
-}
+void ProfileDialog::ClickedOK() { accept(); }
 
-void ProfileDialog::on_tableWidget_cellClicked(int, int) {}
+void ProfileDialog::on_tableWidget_cellClicked(int, int) { }
 
 void ProfileDialog::on_pushButton_deleteProfile_clicked()
 {
@@ -53,27 +49,26 @@ void ProfileDialog::on_pushButton_deleteProfile_clicked()
     };
     const QString module = cellText(0);
     const QString profile = cellText(1);
-    const QString shown =
-        QStringLiteral("Module:") + module + QStringLiteral("\r\nProfile:") + profile;
+    const QString shown
+        = QStringLiteral("Module:") + module + QStringLiteral("\r\nProfile:") + profile;
 
     if (!Messages::ask(this, DeleteQuestionTitle,
-                       QStringLiteral("Do you want to delete \r\n") + shown +
-                           QStringLiteral("\r\nAre you sure? \r\n")))
+            QStringLiteral("Do you want to delete \r\n") + shown
+                + QStringLiteral("\r\nAre you sure? \r\n")))
         return;
 
     const ProfileStore::Outcome removed = store_.remove(module, profile);
     if (!removed.ok) {
         Messages::warning(this,
-                          QStringLiteral("Delete \r\n") + shown +
-                              QStringLiteral("\r\n failed !\r\n") + removed.error,
-                          ManagerTitle);
+            QStringLiteral("Delete \r\n") + shown + QStringLiteral("\r\n failed !\r\n")
+                + removed.error,
+            ManagerTitle);
         return;
     }
     ui->tableWidget->removeRow(row);
     emit sendDeleteStr(module + QLatin1Char('_') + profile + QStringLiteral(".txt"));
     Messages::information(this,
-                          QStringLiteral("Delete \r\n") + shown + QStringLiteral("\r\n success !"),
-                          ManagerTitle);
+        QStringLiteral("Delete \r\n") + shown + QStringLiteral("\r\n success !"), ManagerTitle);
 }
 
 void ProfileDialog::changeEvent(QEvent *event)

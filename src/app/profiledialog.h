@@ -6,8 +6,7 @@
 
 #include "profiles/profilestore.h"
 
-namespace Ui
-{
+namespace Ui {
 class ProfileDialog;
 }
 

@@ -14,23 +14,23 @@
 #include "app/addsensordialog.h"
 #include "app/formbinder.h"
 #include "app/logpane.h"
-#include "serial/manageserialport.h"
 #include "app/messages.h"
-#include "protocol/modeldetect.h"
 #include "app/profiledialog.h"
 #include "app/profilenamedialog.h"
 #include "profiles/profilestore.h"
+#include "protocol/modeldetect.h"
 #include "protocol/reportcodec.h"
-#include "session/session.h"
 #include "protocol/settingscodec.h"
 #include "protocol/widgetnames.h"
+#include "serial/manageserialport.h"
+#include "session/session.h"
 
 Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), options_(options)
 {
     // Dialogs first, then the form on the window.
     addSensorDialog_ = new AddSensorDialog(this);
-    profileStore_ = new ProfileStore(options.profileDir.isEmpty() ? ProfileStore::defaultDirectory()
-                                                                  : options.profileDir);
+    profileStore_ = new ProfileStore(
+        options.profileDir.isEmpty() ? ProfileStore::defaultDirectory() : options.profileDir);
     // One store for the window and its dialogs: they all see the same folder.
     profileDialog_ = new ProfileDialog(*profileStore_, this);
     newProfileDialog_ = new ProfileNameDialog(ProfileNameDialog::NewProfile, *profileStore_, this);
@@ -80,12 +80,13 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     for (int row = 1; row <= WidgetNames::ReportRowCount; ++row) {
         auto *event = findChild<QComboBox *>(WidgetNames::reportEvent(row));
         event->clear();
-        event->addItems({QStringLiteral("All"), QStringLiteral("Emergency"), QStringLiteral("Status")});
+        event->addItems(
+            {QStringLiteral("All"), QStringLiteral("Emergency"), QStringLiteral("Status")});
     }
-    loadReportTypes(ModelFlags{});
+    loadReportTypes(ModelFlags {});
     comboBox_ansin_onoff->clear();
     comboBox_ansin_onoff->addItems({QStringLiteral("Off"), QStringLiteral("Enable(Ring)"),
-                                    QStringLiteral("Enable(Auto-Answer)")});
+        QStringLiteral("Enable(Auto-Answer)")});
     // A new installation gets its Profile folder and default profile from
     // the form's own start values instead of two warnings; only now does
     // every selector have its items, so the default holds a choice for each.
@@ -156,8 +157,8 @@ void Velomi::applyStartState()
     profileLoading_ = false;
     pushButton_saveProfile->setEnabled(false);
     if (defaultEntry < 0)
-        Messages::information(this, QStringLiteral("Cann't find default file!"),
-                              QStringLiteral("Velomi Tool"));
+        Messages::information(
+            this, QStringLiteral("Cann't find default file!"), QStringLiteral("Velomi Tool"));
 
     loadProfileFile(ProfileStore::DefaultName, true);
 
@@ -214,8 +215,8 @@ void Velomi::writeSettings()
 
 void Velomi::about()
 {
-    Messages::show(this, Notice::info(tr("<h3> Velomi PC Tool</h3>%1").arg(ToolTitle),
-                                      tr("About")));
+    Messages::show(
+        this, Notice::info(tr("<h3> Velomi PC Tool</h3>%1").arg(ToolTitle), tr("About")));
 }
 
 void Velomi::on_comboBox_panelType_currentIndexChanged(int index)
@@ -262,7 +263,7 @@ void Velomi::applyValues(const FormValues &values)
     // every page for every other answer delayed each command of a read.
     const QStringList names = values.names();
     if (std::any_of(names.cbegin(), names.cend(),
-                    [](const QString &name) { return name.contains(QLatin1String("_geo_")); })) {
+            [](const QString &name) { return name.contains(QLatin1String("_geo_")); })) {
         const FormValues page = pageValues();
         for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence)
             refreshFenceEnabling(fence, page);

@@ -14,8 +14,8 @@
 #include "protocol/modelflags.h"
 #include "protocol/notice.h"
 #include "protocol/sensorcodec.h"
-#include "ui_zaroraz.h"
 #include "protocol/widgetnames.h"
+#include "ui_zaroraz.h"
 
 class AddSensorDialog;
 class LogPane;
@@ -35,10 +35,10 @@ class Velomi : public QMainWindow, public Ui::ZAROraz
 public:
     struct Options
     {
-        QString port;       // --port PATH: added to the list and selected
+        QString port; // --port PATH: added to the list and selected
         QString profileDir; // where profiles live (default ./Profile)
     };
-    explicit Velomi(QWidget *parent = nullptr) : Velomi(Options{}, parent) {}
+    explicit Velomi(QWidget *parent = nullptr) : Velomi(Options {}, parent) { }
     explicit Velomi(const Options &options, QWidget *parent = nullptr);
     ~Velomi() override;
 

@@ -3,13 +3,13 @@
 #include <QLineEdit>
 
 #include "app/addsensordialog.h"
-#include "serial/manageserialport.h"
 #include "app/messages.h"
+#include "app/velomi.h"
 #include "protocol/reportcodec.h"
-#include "session/session.h"
 #include "protocol/settingscodec.h"
 #include "protocol/smscodec.h"
-#include "app/velomi.h"
+#include "serial/manageserialport.h"
+#include "session/session.h"
 
 // One-shot commands
 void Velomi::on_pushButton_csq_clicked() { session_->signalStrength(); }
@@ -42,10 +42,10 @@ void Velomi::on_pushButton_writeAll_clicked()
         showInformation(refusal);
         return;
     }
-    const QString question =
-        session_->model().baseStation
-            ? tr("Write all config. ZAROrazram, APN, Report and Settings tabs. Are you sure?")
-            : tr("Write all config. ZAROrazram, APN, Report, Geo-fence and Settings tabs. Are you sure?");
+    const QString question = session_->model().baseStation
+        ? tr("Write all config. ZAROrazram, APN, Report and Settings tabs. Are you sure?")
+        : tr("Write all config. ZAROrazram, APN, Report, Geo-fence and Settings tabs. Are you "
+             "sure?");
     if (Messages::ask(this, tr("Velomi Tool"), question))
         session_->startWriteAll();
 }
@@ -111,13 +111,12 @@ void Velomi::on_pushButtonSet_dev_delet_clicked()
 void Velomi::on_pushButton_getFile_clicked()
 {
     const QString name = chooseFirmwareFile
-                             ? chooseFirmwareFile()
-                             : QFileDialog::getOpenFileName(this, tr("Open File"), QString(),
-                                                            tr("Images (*.*)"));
+        ? chooseFirmwareFile()
+        : QFileDialog::getOpenFileName(this, tr("Open File"), QString(), tr("Images (*.*)"));
     label_current_stat->setText(QStringLiteral("State_Firmware"));
     if (name.isEmpty()) {
         Messages::warning(this, QStringLiteral("<h2> read file !</h2><p> cancel  timer stop !"),
-                          QStringLiteral("Hint"));
+            QStringLiteral("Hint"));
         label_update_filename->clear();
         pushButton_sendData->setEnabled(false);
         pushButton_stop->setEnabled(false);

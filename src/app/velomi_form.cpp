@@ -3,7 +3,4 @@
 // (it runs once), so it is compiled here alone, without optimisation.
 #include "app/velomi.h"
 
-void Velomi::setupForm()
-{
-    setupUi(this);
-}
+void Velomi::setupForm() { setupUi(this); }

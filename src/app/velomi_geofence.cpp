@@ -4,11 +4,11 @@
 #include <QStackedWidget>
 
 #include "app/formbinder.h"
-#include "protocol/geofencecodec.h"
 #include "app/messages.h"
-#include "session/session.h"
 #include "app/velomi.h"
+#include "protocol/geofencecodec.h"
 #include "protocol/widgetnames.h"
+#include "session/session.h"
 
 void Velomi::connectGeoFenceFields()
 {
@@ -20,7 +20,7 @@ void Velomi::connectGeoFenceFields()
                                               : WidgetNames::fenceLongitude(fence, vertex);
                 if (auto *field = findChild<QLineEdit *>(name))
                     connect(field, &QLineEdit::editingFinished, this,
-                            [this, field, latitude] { checkCoordinate(field, latitude); });
+                        [this, field, latitude] { checkCoordinate(field, latitude); });
             }
         }
         lastGoodRadius_[fence - 1]

@@ -3,18 +3,18 @@
 #include <QLineEdit>
 #include <QSerialPort>
 
-#include "serial/manageserialport.h"
 #include "app/messages.h"
+#include "app/velomi.h"
+#include "serial/manageserialport.h"
 #include "serial/portnames.h"
 #include "session/session.h"
-#include "app/velomi.h"
 
 void Velomi::refreshPortList()
 {
     // Keep what the user chose or typed while the list changes under it.
     const QString chosen = comboBoxPortName->currentIndex() >= 0
-                               ? comboBoxPortName->currentData().toString()
-                               : QString();
+        ? comboBoxPortName->currentData().toString()
+        : QString();
     const QString typed = comboBoxPortName->currentText();
     QList<QPair<QString, QString>> ports = availablePorts();
     if (!options_.port.isEmpty()) {
@@ -64,9 +64,8 @@ QString selectedPort(const QComboBox *box)
 // The six port boxes and Open: usable exactly while the port is closed.
 void Velomi::setPortBoxesEnabled(bool enabled)
 {
-    const QList<QWidget *> boxes = {comboBoxPortName, comboBoxBaudRate,    comboBoxDataBits,
-                                    comboBoxParity,   comboBoxStopBits,    comboBoxFlowControl,
-                                    pushButtonOpen};
+    const QList<QWidget *> boxes = {comboBoxPortName, comboBoxBaudRate, comboBoxDataBits,
+        comboBoxParity, comboBoxStopBits, comboBoxFlowControl, pushButtonOpen};
     for (QWidget *w : boxes)
         w->setEnabled(enabled);
 }
@@ -96,8 +95,8 @@ void Velomi::on_pushButtonOpen_clicked()
     serialManager_->enableReceiving();
     if (!serialManager_->openPort()) {
         progressBar->setValue(0);
-        showInformation(openFailureText(name, serialManager_->lastError(),
-                                        serialManager_->lastErrorString()));
+        showInformation(
+            openFailureText(name, serialManager_->lastError(), serialManager_->lastErrorString()));
         return;
     }
     serialManager_->startReceiving();

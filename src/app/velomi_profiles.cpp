@@ -5,11 +5,11 @@
 #include "app/formbinder.h"
 #include "app/messages.h"
 #include "app/profiledialog.h"
-#include "profiles/profileformat.h"
 #include "app/profilenamedialog.h"
+#include "app/velomi.h"
+#include "profiles/profileformat.h"
 #include "profiles/profilestore.h"
 #include "session/session.h"
-#include "app/velomi.h"
 
 namespace {
 const QString CurrentSetting = QStringLiteral("Current Setting");
@@ -18,8 +18,7 @@ const QString ProfileManagerTitle = QStringLiteral("Profile Manager");
 
 void Velomi::ensureDefaultProfile()
 {
-    const QByteArray bytes =
-        ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
+    const QByteArray bytes = ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
     profileStore_->ensureDefault(module_, bytes);
     // When that fails the start-up warnings about the missing default follow.
 }
@@ -31,22 +30,22 @@ void Velomi::warnAboutColons()
 {
     QStringList cut;
     for (const WidgetRef &ref : pageIndex().valueWidgets()) {
-        if (ref.kind != WidgetKind::LineEdit || ref.name.startsWith(QLatin1String("lineEdit_rpt_to_")))
+        if (ref.kind != WidgetKind::LineEdit
+            || ref.name.startsWith(QLatin1String("lineEdit_rpt_to_")))
             continue;
         if (findChild<QLineEdit *>(ref.name)->text().contains(QLatin1Char(':')))
             cut << ref.name;
     }
     if (!cut.isEmpty())
         Messages::warning(this,
-                          tr("The profile keeps these fields only up to their first \":\":\n%1")
-                              .arg(cut.join(QLatin1Char('\n'))),
-                          ProfileManagerTitle);
+            tr("The profile keeps these fields only up to their first \":\":\n%1")
+                .arg(cut.join(QLatin1Char('\n'))),
+            ProfileManagerTitle);
 }
 
 bool Velomi::writeProfile(const QString &name, QString *error)
 {
-    const QByteArray bytes =
-        ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
+    const QByteArray bytes = ProfileFormat::write(pageIndex().valueWidgets(), pageValues());
     const ProfileStore::Outcome outcome = profileStore_->save(module_, name, bytes);
     if (error)
         *error = outcome.error;
@@ -60,8 +59,8 @@ void Velomi::loadProfileFile(const QString &name, bool isDefault)
     const ProfileStore::LoadResult result = profileStore_->load(module_, name);
     if (result.status == ProfileStore::LoadResult::NotFound) {
         if (isDefault)
-            Messages::warning(this, QStringLiteral("Cann't find the default file !"),
-                              ProfileManagerTitle);
+            Messages::warning(
+                this, QStringLiteral("Cann't find the default file !"), ProfileManagerTitle);
         return;
     }
     if (!result.ok()) {
@@ -96,7 +95,8 @@ void Velomi::onProfileSelected(const QString &text)
             comboBox_profile->removeItem(i);
     }
     const QString chosen = comboBox_profile->currentText();
-    pushButton_saveProfile->setEnabled(chosen != ProfileStore::DefaultName && chosen != CurrentSetting);
+    pushButton_saveProfile->setEnabled(
+        chosen != ProfileStore::DefaultName && chosen != CurrentSetting);
     if (profileStore_->load(module_, chosen).status != ProfileStore::LoadResult::NotFound)
         loadProfileFile(chosen, false);
     else if (text.contains(CurrentSetting) && session_->completedReads() == 0)
@@ -133,7 +133,7 @@ void Velomi::on_pushButton_saveProfile_clicked()
     // it would make a profile that can never be selected again.
     if (name.isEmpty() || name == CurrentSetting) {
         Messages::warning(this, QStringLiteral("Cann't find the file ! \r\nPlease new Profile !"),
-                          ProfileManagerTitle);
+            ProfileManagerTitle);
         return;
     }
     QString error;

@@ -4,11 +4,11 @@
 
 #include "app/formbinder.h"
 #include "app/messages.h"
-#include "protocol/modeldetect.h"
-#include "session/session.h"
-#include "protocol/settingscodec.h"
 #include "app/velomi.h"
+#include "protocol/modeldetect.h"
+#include "protocol/settingscodec.h"
 #include "protocol/widgetnames.h"
+#include "session/session.h"
 
 void Velomi::connectSession()
 {
@@ -19,7 +19,7 @@ void Velomi::connectSession()
     });
     connect(session_, &Session::logLine, this, &Velomi::appendLog);
     connect(session_, &Session::noticeRaised, this,
-            [this](const Notice &notice) { Messages::show(this, notice); });
+        [this](const Notice &notice) { Messages::show(this, notice); });
     connect(session_, &Session::valuesDecoded, this, &Velomi::applyValues);
     connect(session_, &Session::modelDetected, this, &Velomi::onModelDetected);
     connect(session_, &Session::pagesLocked, this,

@@ -2,12 +2,11 @@
 
 #include <array>
 
-namespace
-{
+namespace {
 
 constexpr std::array<quint16, 256> makeTable()
 {
-    std::array<quint16, 256> table{};
+    std::array<quint16, 256> table {};
     for (int i = 0; i < 256; ++i) {
         quint16 crc = quint16(i);
         for (int bit = 0; bit < 8; ++bit)
@@ -29,7 +28,4 @@ quint16 crc16Arc(const QByteArray &data)
     return crc;
 }
 
-QString crcText(quint16 crc)
-{
-    return QStringLiteral("%1").arg(crc, 4, 16, QLatin1Char('0'));
-}
+QString crcText(quint16 crc) { return QStringLiteral("%1").arg(crc, 4, 16, QLatin1Char('0')); }

@@ -5,8 +5,7 @@
 
 #include "firmware/crc16.h"
 
-namespace
-{
+namespace {
 
 const QString HintTitle = QStringLiteral("Hint");
 const QString ReadFileHead = QStringLiteral("<h2> Read file !</h2><p> ");
@@ -173,10 +172,7 @@ FirmwareStep FirmwareUpgrade::onSilence()
             .arg(SilenceTimeoutMs / 1000));
 }
 
-QString FirmwareUpgrade::tick()
-{
-    return elapsedText(elapsedSeconds_++);
-}
+QString FirmwareUpgrade::tick() { return elapsedText(elapsedSeconds_++); }
 
 QString FirmwareUpgrade::elapsedText(int seconds)
 {
@@ -230,7 +226,4 @@ FirmwareStep FirmwareUpgrade::giveUp(const QString &message)
     return step;
 }
 
-int FirmwareUpgrade::progress() const
-{
-    return 100 - int(remaining_.size()) * 100 / paddedLength_;
-}
+int FirmwareUpgrade::progress() const { return 100 - int(remaining_.size()) * 100 / paddedLength_; }

@@ -17,11 +17,12 @@
 // received text if asked, send `send`, append `log` to the log pane, update
 // the progress bar, stop/start the elapsed timer, close the port, show the
 // notices, then start the restart countdown.
-struct FirmwareStep {
-    QByteArray send;            // raw bytes for the link; empty: nothing goes out
+struct FirmwareStep
+{
+    QByteArray send; // raw bytes for the link; empty: nothing goes out
     bool clearReceived = false; // empty the collected answer text
-    QStringList log;            // lines for the log pane, in order
-    int progress = -1;          // new progress-bar value; -1 leaves it
+    QStringList log; // lines for the log pane, in order
+    int progress = -1; // new progress-bar value; -1 leaves it
     bool enableProgress = false;
     int errorTotal = -1; // new value for the total-error field; -1 unchanged
     QList<Notice> notices;
@@ -37,8 +38,8 @@ struct FirmwareStep {
     // the acknowledgement table must not see that answer.
     bool endsDispatch = false;
     bool finished = false; // the device took the whole image
-    bool gaveUp = false;   // too many errors or a silent device
-    bool refused = false;  // load or start refused; nothing was sent
+    bool gaveUp = false; // too many errors or a silent device
+    bool refused = false; // load or start refused; nothing was sent
 };
 
 class FirmwareUpgrade
@@ -46,9 +47,9 @@ class FirmwareUpgrade
 public:
     static constexpr int MaxImageSize = 262144;
     static constexpr int BlockSize = 256;
-    static constexpr int MaxRetries = 5;           // the sixth ERROR in a row gives up
+    static constexpr int MaxRetries = 5; // the sixth ERROR in a row gives up
     static constexpr int SilenceTimeoutMs = 10000; // see onSilence()
-    static constexpr int LengthDigits = 6;         // length field of the announcement
+    static constexpr int LengthDigits = 6; // length field of the announcement
     static constexpr int AnnouncementSize = 24;
 
     enum class State { Idle, WaitingAcceptance, Transferring };
@@ -101,7 +102,7 @@ private:
     int progress() const;
 
     State state_ = State::Idle;
-    QByteArray image_;     // the whole image as loaded
+    QByteArray image_; // the whole image as loaded
     QByteArray remaining_; // the part not yet acknowledged
     QString checksum_ = QStringLiteral("0000");
     int paddedLength_ = 64;

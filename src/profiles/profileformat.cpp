@@ -3,16 +3,14 @@
 #include <QHash>
 #include <QStringList>
 
-namespace ProfileFormat
-{
-namespace
-{
+namespace ProfileFormat {
+namespace {
 
 const QString Checked = QStringLiteral("Checked");
 const QString Unchecked = QStringLiteral("Unchecked");
 const QString ReportDestinationPrefix = QStringLiteral("lineEdit_rpt_to_");
-constexpr WidgetKind KindOrder[] = {WidgetKind::LineEdit, WidgetKind::CheckBox,
-                                    WidgetKind::ComboBox, WidgetKind::RadioButton};
+constexpr WidgetKind KindOrder[]
+    = {WidgetKind::LineEdit, WidgetKind::CheckBox, WidgetKind::ComboBox, WidgetKind::RadioButton};
 
 QString valueText(const WidgetRef &widget, const FormValues &values)
 {
@@ -38,8 +36,8 @@ QByteArray write(const QList<WidgetRef> &widgets, const FormValues &values)
     for (const WidgetKind kind : KindOrder) {
         for (const WidgetRef &widget : widgets) {
             if (widget.kind == kind)
-                text += widget.name + QLatin1Char(':') + valueText(widget, values) +
-                        QStringLiteral("\r\n");
+                text += widget.name + QLatin1Char(':') + valueText(widget, values)
+                    + QStringLiteral("\r\n");
         }
     }
     return text.toLatin1();
@@ -62,9 +60,10 @@ FormValues read(const QByteArray &bytes, const QList<WidgetRef> &widgets)
         const QString line = firstLine.value(widget.name);
         switch (widget.kind) {
         case WidgetKind::LineEdit:
-            values.setText(widget.name, widget.name.startsWith(ReportDestinationPrefix)
-                                            ? line.section(QLatin1Char(':'), 1)
-                                            : line.section(QLatin1Char(':'), 1, 1));
+            values.setText(widget.name,
+                widget.name.startsWith(ReportDestinationPrefix)
+                    ? line.section(QLatin1Char(':'), 1)
+                    : line.section(QLatin1Char(':'), 1, 1));
             break;
         case WidgetKind::ComboBox:
             values.setIndex(widget.name, qMax(line.section(QLatin1Char(':'), 1, 1).toInt(), 0));

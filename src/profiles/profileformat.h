@@ -7,8 +7,7 @@
 
 #include "protocol/formvalues.h"
 
-namespace ProfileFormat
-{
+namespace ProfileFormat {
 
 // Line edits first, then check boxes, combo boxes and radio buttons, each
 // kind in the order of `widgets`. A widget missing from `values` is written

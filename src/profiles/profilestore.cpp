@@ -7,8 +7,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const QString ModuleNames[] = {QStringLiteral("Velomi"), QStringLiteral("Quorix")};
 const QString Extension = QStringLiteral(".txt");
@@ -41,24 +40,18 @@ QString profileFromFileName(const QString &fileName, const QString &module)
     return profile;
 }
 
-QString nativePath(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
+QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
-ProfileStore::ProfileStore(const QString &directory) : directory_(directory) {}
+ProfileStore::ProfileStore(const QString &directory) : directory_(directory) { }
 
 QString ProfileStore::defaultDirectory()
 {
     return QDir::currentPath() + QStringLiteral("/Profile");
 }
 
-QString ProfileStore::moduleName(int module)
-{
-    return ModuleNames[module == 0 ? 0 : 1];
-}
+QString ProfileStore::moduleName(int module) { return ModuleNames[module == 0 ? 0 : 1]; }
 
 QString ProfileStore::filePath(int module, const QString &name) const
 {
@@ -83,7 +76,7 @@ QList<ProfileStore::Entry> ProfileStore::allProfiles() const
     const auto files = QDir(directory_).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &file : files) {
         const QString module = QString(file).remove(Extension).section(QLatin1Char('_'), 0, 0);
-        entries << Entry{module, profileFromFileName(file, module)};
+        entries << Entry {module, profileFromFileName(file, module)};
     }
     return entries;
 }
@@ -91,8 +84,8 @@ QList<ProfileStore::Entry> ProfileStore::allProfiles() const
 bool ProfileStore::isNameUsed(const QString &name) const
 {
     const QList<Entry> entries = allProfiles();
-    return std::any_of(entries.cbegin(), entries.cend(),
-                       [&](const Entry &e) { return e.profile == name; });
+    return std::any_of(
+        entries.cbegin(), entries.cend(), [&](const Entry &e) { return e.profile == name; });
 }
 
 QString ProfileStore::checkName(const QString &name)
@@ -106,7 +99,7 @@ QString ProfileStore::checkName(const QString &name)
     }
     // The listing strips these, so the profile would come back under
     // another name and could not be loaded again.
-    QStringList stripped{Extension};
+    QStringList stripped {Extension};
     for (const QString &module : ModuleNames)
         stripped << module + QLatin1Char('_');
     for (const QString &part : stripped) {
@@ -116,8 +109,8 @@ QString ProfileStore::checkName(const QString &name)
     return {};
 }
 
-ProfileStore::Outcome ProfileStore::save(int module, const QString &name,
-                                         const QByteArray &bytes) const
+ProfileStore::Outcome ProfileStore::save(
+    int module, const QString &name, const QByteArray &bytes) const
 {
     const QString problem = pathProblem(name);
     if (!problem.isEmpty())
@@ -128,16 +121,16 @@ ProfileStore::Outcome ProfileStore::save(int module, const QString &name,
     const QString path = filePath(module, name);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false,
-                QStringLiteral("Cannot write %1: %2").arg(nativePath(path), file.errorString())};
+        return {
+            false, QStringLiteral("Cannot write %1: %2").arg(nativePath(path), file.errorString())};
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return {false, QStringLiteral("Cannot write %1: %2").arg(nativePath(path), error)};
     }
     if (!file.commit())
-        return {false,
-                QStringLiteral("Cannot write %1: %2").arg(nativePath(path), file.errorString())};
+        return {
+            false, QStringLiteral("Cannot write %1: %2").arg(nativePath(path), file.errorString())};
     return {};
 }
 
@@ -156,8 +149,8 @@ ProfileStore::LoadResult ProfileStore::load(int module, const QString &name) con
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.status = LoadResult::Failed;
-        result.error =
-            QStringLiteral("Cannot read %1: %2").arg(nativePath(path), file.errorString());
+        result.error
+            = QStringLiteral("Cannot read %1: %2").arg(nativePath(path), file.errorString());
         return result;
     }
     result.bytes = file.read(MaxProfileBytes + 1);
@@ -178,27 +171,27 @@ ProfileStore::Outcome ProfileStore::remove(const QString &module, const QString 
         if (!problem.isEmpty())
             return {false, problem};
     }
-    const QString path =
-        directory_ + QLatin1Char('/') + module + QLatin1Char('_') + profile + Extension;
+    const QString path
+        = directory_ + QLatin1Char('/') + module + QLatin1Char('_') + profile + Extension;
     if (!QFileInfo(path).isFile())
         return {false, QStringLiteral("Cannot find %1").arg(nativePath(path))};
     QFile file(path);
     if (!file.remove())
         return {false,
-                QStringLiteral("Cannot remove %1: %2").arg(nativePath(path), file.errorString())};
+            QStringLiteral("Cannot remove %1: %2").arg(nativePath(path), file.errorString())};
     return {};
 }
 
-ProfileStore::EnsureResult ProfileStore::ensureDefault(int module,
-                                                       const QByteArray &defaultBytes) const
+ProfileStore::EnsureResult ProfileStore::ensureDefault(
+    int module, const QByteArray &defaultBytes) const
 {
     EnsureResult result;
     if (!QFileInfo(directory_).isDir()) {
         result.created = true;
         if (!QDir().mkpath(directory_)) {
             result.ok = false;
-            result.error =
-                QStringLiteral("Cannot create the folder %1").arg(nativePath(directory_));
+            result.error
+                = QStringLiteral("Cannot create the folder %1").arg(nativePath(directory_));
             return result;
         }
     }

@@ -13,24 +13,28 @@ class ProfileStore
 public:
     static inline const QString DefaultName = QStringLiteral("Default");
 
-    struct Outcome {
+    struct Outcome
+    {
         bool ok = true;
         QString error; // why it failed, for the user
     };
-    struct LoadResult {
+    struct LoadResult
+    {
         enum Status { Loaded, NotFound, Failed };
         Status status = NotFound;
         QByteArray bytes;
         QString error;
         bool ok() const { return status == Loaded; }
     };
-    struct EnsureResult {
+    struct EnsureResult
+    {
         bool created = false; // the folder or the default file had to be made
-        bool ok = true;       // false: they are still missing
+        bool ok = true; // false: they are still missing
         QString error;
     };
     // One row of the profile manager.
-    struct Entry {
+    struct Entry
+    {
         QString module;
         QString profile;
         bool operator==(const Entry &o) const { return module == o.module && profile == o.profile; }

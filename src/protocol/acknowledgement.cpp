@@ -4,11 +4,10 @@
 
 #include "protocol/widgetnames.h"
 
-namespace
-{
+namespace {
 
 const QStringList ErrorWords = {QStringLiteral("ERROR"), QStringLiteral("ERREUR"),
-                                QStringLiteral("Fehler"), QStringLiteral("FOUT")};
+    QStringLiteral("Fehler"), QStringLiteral("FOUT")};
 
 // Any of these (or an error word) makes the response worth handling. The
 // keyword and access-code pair only counts when both come back to back.
@@ -42,7 +41,8 @@ const QStringList Recognised = {
     QStringLiteral("<OK> INACTW;"),
 };
 
-struct Rule {
+struct Rule
+{
     QString trigger;
     AckKind kind;
     Notice::Kind noticeKind;
@@ -53,20 +53,21 @@ struct Rule {
 // First match wins; the reboots come before the error words on purpose.
 const QList<Rule> Rules = {
     {QStringLiteral("<OK> DEVAD;"), AckKind::DeviceAdded, Notice::Information,
-     QStringLiteral("Add Device command success!  "), false},
+        QStringLiteral("Add Device command success!  "), false},
     {QStringLiteral("<OK> DEVRM;"), AckKind::DeviceRemoved, Notice::Information,
-     QStringLiteral("Delete Device command success!  "), false},
+        QStringLiteral("Delete Device command success!  "), false},
     {QStringLiteral("<OK> RESET;"), AckKind::RebootDevice, Notice::Information,
-     QStringLiteral("Reboot Device OK, please wait 30 seconds!"), true},
+        QStringLiteral("Reboot Device OK, please wait 30 seconds!"), true},
     {QStringLiteral("<OK> RSTG;"), AckKind::RebootGsm, Notice::Information,
-     QStringLiteral("Reboot GSM OK, please wait 30 seconds!"), true},
+        QStringLiteral("Reboot GSM OK, please wait 30 seconds!"), true},
     {QStringLiteral("<OK> FTSET;"), AckKind::FactoryReset, Notice::Information,
-     QStringLiteral("Factory Reset OK, please wait 30 seconds!"), true},
+        QStringLiteral("Factory Reset OK, please wait 30 seconds!"), true},
     {QStringLiteral("<OK> FTMODE;"), AckKind::FactoryMode, Notice::Information,
-     QStringLiteral("Factory Mode OK!"), true},
+        QStringLiteral("Factory Mode OK!"), true},
     {QStringLiteral("<OK> CSQ:"), AckKind::SignalStrength, Notice::Information, QString(), false},
     {QStringLiteral("<Fehler> GEOFE;"), AckKind::GeoFenceRange, Notice::Warning,
-     QStringLiteral("Write command error! Check your Latitude \"and\" \"Longitude\" value"), false},
+        QStringLiteral("Write command error! Check your Latitude \"and\" \"Longitude\" value"),
+        false},
 };
 
 const QString ForbidAck = QStringLiteral("<OK> FORBID;");
@@ -94,7 +95,7 @@ AckOutcome classifyAcknowledgement(const QString &received, const QByteArray &la
         if (!received.contains(rule.trigger))
             continue;
         outcome.kind = rule.kind;
-        outcome.notice = Notice{rule.noticeKind, rule.message, ToolTitle};
+        outcome.notice = Notice {rule.noticeKind, rule.message, ToolTitle};
         outcome.clearReceived = rule.clearReceived;
         return outcome;
     }
@@ -108,8 +109,8 @@ AckOutcome classifyAcknowledgement(const QString &received, const QByteArray &la
     if (received.contains(ForbidAck)) {
         // The captions tell whether the fences now act as forbidden zones.
         const bool zonesOff = lastCommandFrame.contains("FORBID:0;");
-        const QString caption =
-            zonesOff ? QStringLiteral("Geo-fence:") : QStringLiteral("Forbidden-zone:");
+        const QString caption
+            = zonesOff ? QStringLiteral("Geo-fence:") : QStringLiteral("Forbidden-zone:");
         outcome.kind = AckKind::ForbiddenZone;
         for (const QString &label : FenceCaptions)
             outcome.values.setText(label, caption);

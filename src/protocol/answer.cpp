@@ -1,7 +1,6 @@
 #include "protocol/answer.h"
 
-namespace Answer
-{
+namespace Answer {
 
 QString body(const QString &received, const QString &keyword)
 {
@@ -23,10 +22,7 @@ QStringList fields(const QString &received, const QString &keyword)
     return body(received, keyword).split(QLatin1Char(','));
 }
 
-QString field(const QStringList &fields, int i)
-{
-    return fields.value(i);
-}
+QString field(const QStringList &fields, int i) { return fields.value(i); }
 
 bool isComplete(const QString &received, const QString &prefix)
 {

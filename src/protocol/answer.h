@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace Answer
-{
+namespace Answer {
 inline const QString Terminator = QStringLiteral(";\r\n");
 
 // Text after the first `keyword` up to the terminator that ends it. Without

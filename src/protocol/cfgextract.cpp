@@ -4,16 +4,14 @@
 
 #include "protocol/answer.h"
 
-const QStringList CfgKeys = {"KEYWD",  "ACCES", "GUDT",  "TESTC", "FSST",  "CBTI", "SPKVL",
-                             "SILENT", "VOIEN", "GEOTR", "SNDCR", "ANSIN", "BTNEV"};
-const QStringList Cfg1Keys = {"KEYWD", "ACCES", "GUDT",  "TESTC", "CBTI",   "GEOTR",
-                              "SLEEP", "LANG",  "RFIGN", "RFGPS", "FORBID", "INACT"};
-const QStringList Cfg2Keys = {"SNDCR", "ANSIN", "CUTV",  "BTNEV", "SILENT",
-                              "VOIEN", "FALDE", "FSST",  "SPKVL", "RPPRIO",
-                              "TRACR", "CGPS",  "RPACK", "GSMNF", "GEGPS"};
+const QStringList CfgKeys = {"KEYWD", "ACCES", "GUDT", "TESTC", "FSST", "CBTI", "SPKVL", "SILENT",
+    "VOIEN", "GEOTR", "SNDCR", "ANSIN", "BTNEV"};
+const QStringList Cfg1Keys = {"KEYWD", "ACCES", "GUDT", "TESTC", "CBTI", "GEOTR", "SLEEP", "LANG",
+    "RFIGN", "RFGPS", "FORBID", "INACT"};
+const QStringList Cfg2Keys = {"SNDCR", "ANSIN", "CUTV", "BTNEV", "SILENT", "VOIEN", "FALDE", "FSST",
+    "SPKVL", "RPPRIO", "TRACR", "CGPS", "RPACK", "GSMNF", "GEGPS"};
 
-namespace
-{
+namespace {
 
 // Keys whose filter text is also the prefix removed from their value.
 // ACCES only takes the first access code; INACT must not match INACTW.
@@ -24,8 +22,8 @@ const QMap<QString, QString> SpecialFilters = {
 
 } // namespace
 
-QList<QPair<QString, QString>> extractCfgKeys(const QString &received, const QString &keyword,
-                                              const QStringList &keys)
+QList<QPair<QString, QString>> extractCfgKeys(
+    const QString &received, const QString &keyword, const QStringList &keys)
 {
     const QStringList items = Answer::body(received, keyword).split(QLatin1Char(';'));
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Keys of each answer, in decoding order.
-extern const QStringList CfgKeys;  // CFG?:
+extern const QStringList CfgKeys; // CFG?:
 extern const QStringList Cfg1Keys; // CFG1?:  (RFIGN and RFGPS both listed)
 extern const QStringList Cfg2Keys; // CFG2?:
 
@@ -14,5 +14,5 @@ extern const QStringList Cfg2Keys; // CFG2?:
 // "#", with the key's prefix removed ("" when none matched). ACCES filters on
 // and strips "ACCES:1,", INACT on "INACT:", every other key on its name
 // (filter) and name + ":" (prefix). `keyword` is e.g. "CFG1?:".
-QList<QPair<QString, QString>> extractCfgKeys(const QString &received, const QString &keyword,
-                                              const QStringList &keys);
+QList<QPair<QString, QString>> extractCfgKeys(
+    const QString &received, const QString &keyword, const QStringList &keys);

@@ -14,9 +14,9 @@ public:
     void setIndex(const QString &name, int index);
     void setChecked(const QString &name, bool checked);
 
-    QString text(const QString &name) const;  // "" when absent
-    int index(const QString &name) const;     // 0 when absent
-    bool checked(const QString &name) const;  // false when absent
+    QString text(const QString &name) const; // "" when absent
+    int index(const QString &name) const; // 0 when absent
+    bool checked(const QString &name) const; // false when absent
     bool contains(const QString &name) const;
     QVariant value(const QString &name) const;
     void remove(const QString &name);

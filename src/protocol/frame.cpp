@@ -1,7 +1,6 @@
 #include "protocol/frame.h"
 
-namespace Frame
-{
+namespace Frame {
 
 QByteArray command(const QString &body)
 {

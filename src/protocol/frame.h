@@ -20,4 +20,4 @@ QByteArray command(const QString &body); // Latin-1 bytes of Head + body + "\r"
 // the first field that may not go, or nothing when all may.
 using LabelledValue = std::pair<QString, QString>;
 std::optional<Notice> refusedValue(std::initializer_list<LabelledValue> values);
-}
+} // namespace Frame

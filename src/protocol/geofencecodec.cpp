@@ -5,12 +5,10 @@
 #include "protocol/answer.h"
 #include "protocol/widgetnames.h"
 
-namespace GeoFenceCodec
-{
+namespace GeoFenceCodec {
 using namespace WidgetNames;
 
-namespace
-{
+namespace {
 
 constexpr int MinRadius = 200;
 constexpr int MaxRadius = 10000;
@@ -21,10 +19,7 @@ enum Page { DeletePage = 0, CirclePage = 1, PolygonPage = 2 };
 constexpr int ThreeVertices = 0;
 constexpr int FourVertices = 1;
 
-bool validFence(int fence)
-{
-    return fence >= 1 && fence <= FenceCount;
-}
+bool validFence(int fence) { return fence >= 1 && fence <= FenceCount; }
 
 FenceWrite sent(const QString &body)
 {
@@ -59,8 +54,8 @@ RadiusRange radiusRange(const QString &text)
     return RadiusRange::Inside;
 }
 
-FenceWrite circleBody(int fence, const QString &prefix, const FormValues &v,
-                      const QString &lastGoodRadius)
+FenceWrite circleBody(
+    int fence, const QString &prefix, const FormValues &v, const QString &lastGoodRadius)
 {
     const QString radius = v.text(fenceRadius(fence));
     switch (radiusRange(radius)) {
@@ -87,8 +82,8 @@ FenceWrite circleBody(int fence, const QString &prefix, const FormValues &v,
 QString polygonBody(int fence, const QString &prefix, const FormValues &v)
 {
     const int vertices = v.index(fenceVertexCombo(fence)) == FourVertices ? 4 : 3;
-    QString body = QStringLiteral("GEOFE:") + prefix + QStringLiteral("2,") +
-                   QString::number(vertices) + QLatin1Char(',');
+    QString body = QStringLiteral("GEOFE:") + prefix + QStringLiteral("2,")
+        + QString::number(vertices) + QLatin1Char(',');
     for (int vertex = 1; vertex <= vertices; ++vertex)
         body += v.text(fenceLatitude(fence, vertex)) + QLatin1Char(',')
             + v.text(fenceLongitude(fence, vertex)) + QLatin1Char(',');
@@ -147,15 +142,15 @@ void setRowEnabled(WidgetStates &s, int fence, int vertex, bool enabled)
 
 } // namespace
 
-FenceWrite fenceBody(int fence, int page, const FormValues &v, const ModelFlags &m,
-                     const QString &lastGoodRadius)
+FenceWrite fenceBody(
+    int fence, int page, const FormValues &v, const ModelFlags &m, const QString &lastGoodRadius)
 {
     if (!validFence(fence))
         return refused(QStringLiteral("Geo-fence idx error!"));
     // Fence 1 carries its number only in the extended format.
     const QString number = QString::number(fence);
-    const QString prefix =
-        (fence != 1 || m.extendedFence()) ? number + QLatin1Char(',') : QString();
+    const QString prefix
+        = (fence != 1 || m.extendedFence()) ? number + QLatin1Char(',') : QString();
     const QString disableBody = QStringLiteral("GEOFE:") + number + QStringLiteral(",0");
     switch (page) {
     case DeletePage:
@@ -256,9 +251,9 @@ FormValues decodeForbidden(const QString &value)
 {
     FormValues v;
     const int flag = value.section(QLatin1Char(','), 0, 0).toInt();
-    const QString caption = flag == 1   ? QStringLiteral("Forbidden-zone:")
-                            : flag == 0 ? QStringLiteral("Geo-fence:")
-                                        : QString();
+    const QString caption = flag == 1 ? QStringLiteral("Forbidden-zone:")
+        : flag == 0                   ? QStringLiteral("Geo-fence:")
+                                      : QString();
     if (!caption.isNull())
         for (int fence = 1; fence <= FenceCount; ++fence)
             v.setText(fenceCaption(fence), caption);

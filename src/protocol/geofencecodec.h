@@ -10,15 +10,15 @@ namespace GeoFenceCodec {
 
 struct FenceWrite
 {
-    bool ok = false;         // body is to be sent
-    QString body;            // "GEOFE:..."
-    Notice notice;           // refused radius
-    FormValues corrections;  // e.g. the radius reset to its last good text / "200"
+    bool ok = false; // body is to be sent
+    QString body; // "GEOFE:..."
+    Notice notice; // refused radius
+    FormValues corrections; // e.g. the radius reset to its last good text / "200"
 };
 // Writes fence 1..3 from the page `page` (0 delete, 1 circle, 2 polygon).
 // `lastGoodRadius` is the radius text before the last edit (for the undo).
 FenceWrite fenceBody(int fence, int page, const FormValues &v, const ModelFlags &m,
-                     const QString &lastGoodRadius = QString());
+    const QString &lastGoodRadius = QString());
 QString forbiddenBody(const FormValues &v); // "FORBID:0;" or "FORBID:1;"
 
 // Field checks. Latitude/longitude: a refused text empties the field.

@@ -11,8 +11,8 @@ namespace {
 
 // Minutes on the wire, by item index.
 const QVector<int> WarningMinutes = {0, 3, 5, 10, 15, 20, 30, 60};
-const QVector<int> IntervalMinutes = {60,   120,  240,  360,  480,  720,  840,  960,
-                                      1080, 1200, 1320, 1440, 1500, 1560, 1680, 1800};
+const QVector<int> IntervalMinutes
+    = {60, 120, 240, 360, 480, 720, 840, 960, 1080, 1200, 1320, 1440, 1500, 1560, 1680, 1800};
 const QVector<int> WindowIntervalMinutes = {60, 120, 240, 360, 480, 720};
 
 constexpr int HourCount = 24;

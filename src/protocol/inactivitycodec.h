@@ -11,4 +11,4 @@ QString frameBody(const FormValues &v);
 DecodeResult decodeItem(const QString &value);
 // An "<OK> INACTW?:..." answer; set 0 fills window 1, set 1 window 2.
 FormValues decodeWindow(const QString &received, int set);
-}
+} // namespace InactivityCodec

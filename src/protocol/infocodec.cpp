@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-namespace InfoCodec
-{
+namespace InfoCodec {
 
 QString signalDisplay(const QString &received)
 {

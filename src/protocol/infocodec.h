@@ -6,8 +6,7 @@
 // For the session, which still takes the one-shot commands from here.
 #include "protocol/oneshot.h"
 
-namespace InfoCodec
-{
+namespace InfoCodec {
 // Text for label_csq from a "<OK> CSQ:..." answer.
 QString signalDisplay(const QString &received);
 // label_panel_* and label_packet_data_count_* from a "<OK> INFO:..." answer.

@@ -6,20 +6,20 @@
 #include "protocol/notice.h"
 #include "protocol/widgetnames.h"
 
-namespace
-{
+namespace {
 
 using Flag = bool ModelFlags::*;
 
 // First match wins; a version that matches no supported code ends the decode.
-struct OrderedTest {
+struct OrderedTest
+{
     const char *needle;
     QList<Flag> sets;
 };
 const QList<OrderedTest> OrderedTests = {
     {"PSTN",
-     {&ModelFlags::baseStation, &ModelFlags::pstnBase, &ModelFlags::hubFamily,
-      &ModelFlags::variantBX}},
+        {&ModelFlags::baseStation, &ModelFlags::pstnBase, &ModelFlags::hubFamily,
+            &ModelFlags::variantBX}},
     {"BASE", {&ModelFlags::baseStation}},
     {"T68", {&ModelFlags::supportedModel}},
     {"T41", {&ModelFlags::supportedModel}},
@@ -30,21 +30,32 @@ const QList<OrderedTest> OrderedTests = {
 };
 
 // Independent tests for a supported model; every match sets its flag.
-struct SubTest {
+struct SubTest
+{
     const char *needle;
     Flag sets;
 };
 const QList<SubTest> SubModelTests = {
-    {"T37", &ModelFlags::modelT37},    {"T35", &ModelFlags::modelT35},
-    {"T9", &ModelFlags::modelT9},      {"T2", &ModelFlags::modelT2},
-    {"G7H", &ModelFlags::modelG7H},    {"T4", &ModelFlags::modelT4},
-    {"KUV", &ModelFlags::modelKUV},    {"YD", &ModelFlags::variantYD},
-    {"_HP", &ModelFlags::variantHP},   {"_RK", &ModelFlags::variantRK},
-    {"ZO", &ModelFlags::variantZO},    {"_ZM", &ModelFlags::variantZM},
-    {"_NBQ", &ModelFlags::variantNBQ}, {"_XA", &ModelFlags::variantXA},
-    {"_UJ", &ModelFlags::variantXA},   {"_WIF", &ModelFlags::variantXA},
-    {"_YEC", &ModelFlags::variantXA},  {"_BX", &ModelFlags::variantBX},
-    {"_QO", &ModelFlags::variantQO},   {"_KAL", &ModelFlags::variantKAL},
+    {"T37", &ModelFlags::modelT37},
+    {"T35", &ModelFlags::modelT35},
+    {"T9", &ModelFlags::modelT9},
+    {"T2", &ModelFlags::modelT2},
+    {"G7H", &ModelFlags::modelG7H},
+    {"T4", &ModelFlags::modelT4},
+    {"KUV", &ModelFlags::modelKUV},
+    {"YD", &ModelFlags::variantYD},
+    {"_HP", &ModelFlags::variantHP},
+    {"_RK", &ModelFlags::variantRK},
+    {"ZO", &ModelFlags::variantZO},
+    {"_ZM", &ModelFlags::variantZM},
+    {"_NBQ", &ModelFlags::variantNBQ},
+    {"_XA", &ModelFlags::variantXA},
+    {"_UJ", &ModelFlags::variantXA},
+    {"_WIF", &ModelFlags::variantXA},
+    {"_YEC", &ModelFlags::variantXA},
+    {"_BX", &ModelFlags::variantBX},
+    {"_QO", &ModelFlags::variantQO},
+    {"_KAL", &ModelFlags::variantKAL},
     {"_PV", &ModelFlags::variantPV},
 };
 // The T6 codes overlap, so only the longest one present counts.
@@ -56,89 +67,98 @@ const QList<SubTest> T6Tests = {
 
 bool sleepModeModel(const QString &version)
 {
-    return version.contains(QLatin1String("T47")) || version.contains(QLatin1String("T41")) ||
-           version.contains(QLatin1String("T68"));
+    return version.contains(QLatin1String("T47")) || version.contains(QLatin1String("T41"))
+        || version.contains(QLatin1String("T68"));
 }
 
 // How a rule changes the visibility of its widgets.
 enum class Effect {
-    Set,      // shown exactly when the test holds
+    Set, // shown exactly when the test holds
     HideWhen, // hidden when the test holds, otherwise left as it was
     ShowWhen, // shown when the test holds, otherwise left as it was
 };
-struct VisibilityRule {
+struct VisibilityRule
+{
     QStringList widgets;
     Effect effect;
     bool (*test)(const ModelFlags &);
 };
 
-bool always(const ModelFlags &)
-{
-    return true;
-}
-bool never(const ModelFlags &)
-{
-    return false;
-}
+bool always(const ModelFlags &) { return true; }
+bool never(const ModelFlags &) { return false; }
 
 bool supervisionShown(const ModelFlags &m)
 {
     const QString &v = m.versionText;
-    return v.contains(QLatin1String("_WIF")) || v.contains(QLatin1String("_XA")) ||
-           v.contains(QLatin1String("_UJ")) || m.variantYD;
+    return v.contains(QLatin1String("_WIF")) || v.contains(QLatin1String("_XA"))
+        || v.contains(QLatin1String("_UJ")) || m.variantYD;
 }
 
 // Applied in order for a supported model.
 const QList<VisibilityRule> SupportedLayout = {
-    {{"comboBox_gudt_fall", "label_gudt_fall", "label_agps", "comboBox_geotr_agps"},
-     Effect::Set,
-     always},
+    {{"comboBox_gudt_fall", "label_gudt_fall", "label_agps", "comboBox_geotr_agps"}, Effect::Set,
+        always},
     {{"label_Geo_Alert", "label_gegps_period", "comboBox_ge_gps_period", "label_gegps_interval",
-      "comboBox_ge_gps_interval", "pushButtonSet_ge_gps", "line_callerID"},
-     Effect::Set,
-     always},
+         "comboBox_ge_gps_interval", "pushButtonSet_ge_gps", "line_callerID"},
+        Effect::Set, always},
     {{"line_rf_gps", "label_rf_gps_ignore", "comboBox_rf_gps_ignore", "label_rf_gps_action",
-      "comboBox_rf_gps_action", "pushButtonSet_rf_gps"},
-     Effect::Set,
-     [](const ModelFlags &m) { return m.modelKUV; }},
+         "comboBox_rf_gps_action", "pushButtonSet_rf_gps"},
+        Effect::Set,
+        [](const ModelFlags &m) {
+            return m.modelKUV;
+        }},
     {{"label_gsm_on_off_function", "comboBox_gsm_on_off_function", "pushButton_gsm_on_off_function",
-      "label_gsm_on_off_function2", "comboBox_gsm_on_off_function2",
-      "pushButton_gsm_on_off_function2", "line_gsm_on_off_function2"},
-     Effect::Set,
-     [](const ModelFlags &m) { return m.variantYD || m.variantHP || m.variantRK; }},
-    {{"label_voice_prompt", "comboBox_voice_prompt"},
-     Effect::Set,
-     [](const ModelFlags &m) { return !m.variantZO; }},
+         "label_gsm_on_off_function2", "comboBox_gsm_on_off_function2",
+         "pushButton_gsm_on_off_function2", "line_gsm_on_off_function2"},
+        Effect::Set,
+        [](const ModelFlags &m) {
+            return m.variantYD || m.variantHP || m.variantRK;
+        }},
+    {{"label_voice_prompt", "comboBox_voice_prompt"}, Effect::Set,
+        [](const ModelFlags &m) {
+            return !m.variantZO;
+        }},
     {{"label_voice_prompt_ZO", "checkBox_voicePrompt_1", "checkBox_voicePrompt_2",
-      "checkBox_voicePrompt_3", "checkBox_voicePrompt_4"},
-     Effect::Set,
-     [](const ModelFlags &m) { return m.variantZO; }},
-    {{"label_help_event", "comboBox_btnev"},
-     Effect::HideWhen,
-     [](const ModelFlags &m) { return m.variantBX; }},
+         "checkBox_voicePrompt_3", "checkBox_voicePrompt_4"},
+        Effect::Set,
+        [](const ModelFlags &m) {
+            return m.variantZO;
+        }},
+    {{"label_help_event", "comboBox_btnev"}, Effect::HideWhen,
+        [](const ModelFlags &m) {
+            return m.variantBX;
+        }},
     {{"line_forbidden", "label_forbidden_zone", "comboBox_forbidden_zone",
-      "pushButtonSet_forbidden_zone"},
-     Effect::Set,
-     [](const ModelFlags &m) { return m.variantXA; }},
+         "pushButtonSet_forbidden_zone"},
+        Effect::Set,
+        [](const ModelFlags &m) {
+            return m.variantXA;
+        }},
     {{"label_supervision_timer", "comboBox_supervision_timer"}, Effect::Set, supervisionShown},
     {{"label_two_sensor_cut_off", "comboBox_two_sensor_cut_off"}, Effect::Set, always},
-    {{"label_continuous_GPS_positioning", "comboBox_continuous_GPS_positioning"},
-     Effect::Set,
-     [](const ModelFlags &m) { return m.variantZM || m.variantNBQ; }},
+    {{"label_continuous_GPS_positioning", "comboBox_continuous_GPS_positioning"}, Effect::Set,
+        [](const ModelFlags &m) {
+            return m.variantZM || m.variantNBQ;
+        }},
     {{"label_fall_detection", "comboBox_fall_detection", "label_mobile_fall_sensor_sensitivity",
-      "comboBox_mobile_fall_sensor_sensitivity"},
-     Effect::Set,
-     [](const ModelFlags &m) { return !m.modelT9; }},
-    {{"label_two_way_volume_level", "comboBox_two_way_volume_level"},
-     Effect::HideWhen,
-     [](const ModelFlags &m) { return m.modelT47 || m.modelT37; }},
+         "comboBox_mobile_fall_sensor_sensitivity"},
+        Effect::Set,
+        [](const ModelFlags &m) {
+            return !m.modelT9;
+        }},
+    {{"label_two_way_volume_level", "comboBox_two_way_volume_level"}, Effect::HideWhen,
+        [](const ModelFlags &m) {
+            return m.modelT47 || m.modelT37;
+        }},
     {{"label_reportPriority", "comboBox_reportPriority"}, Effect::Set, never},
-    {{"label_speech_rpt_ack", "comboBox_speech_rpt_ack"},
-     Effect::ShowWhen,
-     [](const ModelFlags &m) { return m.t47Family(); }},
-    {{"label_language", "comboBox_language"},
-     Effect::Set,
-     [](const ModelFlags &m) { return m.languageShown(); }},
+    {{"label_speech_rpt_ack", "comboBox_speech_rpt_ack"}, Effect::ShowWhen,
+        [](const ModelFlags &m) {
+            return m.t47Family();
+        }},
+    {{"label_language", "comboBox_language"}, Effect::Set,
+        [](const ModelFlags &m) {
+            return m.languageShown();
+        }},
 };
 
 // The window before any version answer: the model layout above shows or

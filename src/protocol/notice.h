@@ -7,7 +7,8 @@
 #include "protocol/formvalues.h"
 
 // The version comes from the build (project(VERSION) in CMakeLists.txt).
-inline const QString ToolTitle = QStringLiteral("Velomi Tool(T9_W5, T47, T41, T68) V" VELOMI_VERSION);
+inline const QString ToolTitle
+    = QStringLiteral("Velomi Tool(T9_W5, T47, T41, T68) V" VELOMI_VERSION);
 
 struct Notice
 {
@@ -24,7 +25,10 @@ struct Notice
     {
         return {Warning, text, title};
     }
-    bool operator==(const Notice &o) const { return kind == o.kind && text == o.text && title == o.title; }
+    bool operator==(const Notice &o) const
+    {
+        return kind == o.kind && text == o.text && title == o.title;
+    }
 };
 
 // A check of one typed field: ok, or the notice to show.

@@ -7,10 +7,8 @@
 
 #include <iterator>
 
-namespace ReportCodec
-{
-namespace
-{
+namespace ReportCodec {
+namespace {
 
 using namespace WidgetNames;
 
@@ -49,10 +47,7 @@ void checkGroup(FormValues &values, int row, int checkedGroup)
 
 } // namespace
 
-QStringList typeNames(const ModelFlags &m)
-{
-    return ReportTypes::names(ReportTypes::listFor(m));
-}
+QStringList typeNames(const ModelFlags &m) { return ReportTypes::names(ReportTypes::listFor(m)); }
 
 int typeCode(const QString &name, const ModelFlags &m)
 {
@@ -79,12 +74,8 @@ RowWrite rowBody(int row, const FormValues &v, const ModelFlags &m)
         return w;
     }
     w.ok = true;
-    w.body = QStringList{QStringLiteral("RPT:") + QString::number(row),
-                         destination,
-                         groupField(row, v),
-                         typeField(row, v, m),
-                         QStringLiteral("0"),
-                         eventField(row, v)}
+    w.body = QStringList {QStringLiteral("RPT:") + QString::number(row), destination,
+        groupField(row, v), typeField(row, v, m), QStringLiteral("0"), eventField(row, v)}
                  .join(QLatin1Char(','));
     return w;
 }
@@ -124,26 +115,16 @@ FormValues clearedValues()
 {
     FormValues v;
     const char *const emptied[] = {"lineEdit_apn_internet", "lineEdit_apn_user",
-                                   "lineEdit_apn_passwd", "lineEdit_keywd", "lineEdit_access"};
+        "lineEdit_apn_passwd", "lineEdit_keywd", "lineEdit_access"};
     for (const char *name : emptied)
         v.setText(QString::fromLatin1(name), QString());
-    const char *const firstItem[] = {"comboBox_cbti_duration",
-                                     "comboBox_cbti_twoway",
-                                     "comboBox_gudt_normal",
-                                     "comboBox_testc_interval",
-                                     "comboBox_testc_offset",
-                                     "comboBox_supervision_timer",
-                                     "comboBox_supervision_timer_repeat",
-                                     "comboBox_fall_sensor_sensitivity",
-                                     "comboBox_mobile_fall_sensor_sensitivity",
-                                     "comboBox_gsm_on_off_function",
-                                     "comboBox_gsm_on_off_function2",
-                                     "comboBox_sndcr_guard_beep",
-                                     "comboBox_sndcr_confirm_beep",
-                                     "comboBox_btnev",
-                                     "comboBox_geotr_agps",
-                                     "comboBox_geotr_celllocate",
-                                     "comboBox_geotr_trackerperiod"};
+    const char *const firstItem[] = {"comboBox_cbti_duration", "comboBox_cbti_twoway",
+        "comboBox_gudt_normal", "comboBox_testc_interval", "comboBox_testc_offset",
+        "comboBox_supervision_timer", "comboBox_supervision_timer_repeat",
+        "comboBox_fall_sensor_sensitivity", "comboBox_mobile_fall_sensor_sensitivity",
+        "comboBox_gsm_on_off_function", "comboBox_gsm_on_off_function2",
+        "comboBox_sndcr_guard_beep", "comboBox_sndcr_confirm_beep", "comboBox_btnev",
+        "comboBox_geotr_agps", "comboBox_geotr_celllocate", "comboBox_geotr_trackerperiod"};
     for (const char *name : firstItem)
         v.setIndex(QString::fromLatin1(name), 0);
     for (int row = 1; row <= ReportRowCount; ++row) {

@@ -2,12 +2,11 @@
 
 #include <QVector>
 
-namespace ReportTypes
-{
-namespace
-{
+namespace ReportTypes {
+namespace {
 
-struct TypeCode {
+struct TypeCode
+{
     int code;
     const char *name;
 };
@@ -42,12 +41,12 @@ constexpr TypeCode Codes[] = {
 // The lists in display order, as codes.
 const QVector<int> &codesOf(List list)
 {
-    static const QVector<int> general{0, 11, 20, 12, 21, 13, 22, 14, 23, 18, 19, 30, 31, 36};
-    static const QVector<int> pv{35, 0,  10, 11, 20, 12, 21, 13, 22,
-                                 14, 23, 16, 18, 19, 30, 31, 32, 34};
-    static const QVector<int> bx{0, 17, 31};
-    static const QVector<int> xa{0, 11, 16, 31, 32, 36};
-    static const QVector<int> yd{0, 11, 20, 12, 21, 13, 22, 14, 23, 18, 30, 31, 34};
+    static const QVector<int> general {0, 11, 20, 12, 21, 13, 22, 14, 23, 18, 19, 30, 31, 36};
+    static const QVector<int> pv {
+        35, 0, 10, 11, 20, 12, 21, 13, 22, 14, 23, 16, 18, 19, 30, 31, 32, 34};
+    static const QVector<int> bx {0, 17, 31};
+    static const QVector<int> xa {0, 11, 16, 31, 32, 36};
+    static const QVector<int> yd {0, 11, 20, 12, 21, 13, 22, 14, 23, 18, 30, 31, 34};
     switch (list) {
     case List::PV:
         return pv;
@@ -111,9 +110,6 @@ int codeIn(List list, const QString &name)
     return codesOf(list).contains(code) ? code : -1;
 }
 
-int indexOfCode(List list, int code)
-{
-    return codesOf(list).indexOf(code);
-}
+int indexOfCode(List list, int code) { return codesOf(list).indexOf(code); }
 
 } // namespace ReportTypes

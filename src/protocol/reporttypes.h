@@ -6,8 +6,7 @@
 
 #include "protocol/modelflags.h"
 
-namespace ReportTypes
-{
+namespace ReportTypes {
 
 // The lists a device can show; the YD, _HP and _RK variants share one list.
 enum class List { General, PV, BX, XA, YD };

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const QString EchoLineStart = QStringLiteral("AT!XSMSC:");
 const QString LeftoverMarker = QStringLiteral("!XSMSC");

@@ -57,7 +57,7 @@ QList<Entry> entries(const QString &text)
     while (open >= 0) {
         const int close = text.indexOf(')', open);
         const QStringList fields = text.mid(open + 1, close < 0 ? -1 : close - open - 1).split(',');
-        result << Entry{fields.value(0).trimmed(), fields.value(1).trimmed()};
+        result << Entry {fields.value(0).trimmed(), fields.value(1).trimmed()};
         if (close < 0)
             break;
         open = text.indexOf('(', close);
@@ -70,12 +70,12 @@ bool isNonZero(const QString &number) { return number.toInt() != 0; }
 void addRow(SensorList &list, const Entry &entry)
 {
     if (entry.type.isEmpty()) {
-        const Notice readAgain =
-            Notice::info("Device type str is NULL ! Please read again !", ShortTitle);
+        const Notice readAgain
+            = Notice::info("Device type str is NULL ! Please read again !", ShortTitle);
         if (!list.notices.contains(readAgain))
             list.notices << readAgain;
     }
-    list.rows << SensorRow{entry.zone, typeName(entry.type)};
+    list.rows << SensorRow {entry.zone, typeName(entry.type)};
 }
 
 } // namespace
@@ -125,8 +125,8 @@ IdCheck checkSensorId(const QString &typed)
     }
     const QString padded = typed.rightJustified(8, '0');
     for (const QChar c : padded) {
-        const bool hexDigit =
-            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        const bool hexDigit
+            = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
         if (!hexDigit) {
             check.notice = Notice::warning("Sensor ID error!(format1)", ShortTitle);
             return check;

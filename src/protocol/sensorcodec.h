@@ -40,6 +40,6 @@ struct IdCheck
 IdCheck checkSensorId(const QString &typed);
 
 QString addBody(const QString &sensorId); // "DEVAD:" + the checked ID
-QString removeBody(const QString &zone);  // "DEVRM:" + zone
+QString removeBody(const QString &zone); // "DEVRM:" + zone
 
 } // namespace SensorCodec

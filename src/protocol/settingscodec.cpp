@@ -23,17 +23,29 @@ const struct
     const char *key;
     Condition present;
 } SettingsItems[] = {
-    {"BTNEV", always}, {"GUDT", always},     {"TESTC", always},  {"RPACK", speechAck},
-    {"SNDCR", always}, {"ANSIN", always},    {"CUTV", always},   {"CBTI", always},
-    {"SPKVL", always}, {"SILENT", always},   {"VOIEN", always},  {"CGPS", continuousGps},
-    {"FALDE", always}, {"SLEEP", sleepMode}, {"LANG", language}, {"FSST", always},
+    {"BTNEV", always},
+    {"GUDT", always},
+    {"TESTC", always},
+    {"RPACK", speechAck},
+    {"SNDCR", always},
+    {"ANSIN", always},
+    {"CUTV", always},
+    {"CBTI", always},
+    {"SPKVL", always},
+    {"SILENT", always},
+    {"VOIEN", always},
+    {"CGPS", continuousGps},
+    {"FALDE", always},
+    {"SLEEP", sleepMode},
+    {"LANG", language},
+    {"FSST", always},
 };
 
 // The fall-detection setting is taken only from devices known to have it.
 bool fallDetectionApplies(const ModelFlags &m)
 {
-    return m.supportedModel || m.modelT47 || m.modelT37 || m.modelT35 || m.modelT6QX ||
-           m.modelT6QXP9;
+    return m.supportedModel || m.modelT47 || m.modelT37 || m.modelT35 || m.modelT6QX
+        || m.modelT6QXP9;
 }
 
 int voicePromptBits(const FormValues &v)

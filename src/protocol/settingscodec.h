@@ -14,13 +14,13 @@ namespace SettingsCodec {
 // LANG when the language selector is shown, FSST with two values.
 QString settingsFrameBody(const FormValues &v, const ModelFlags &m);
 QString gpsTrackerBody(const FormValues &v, const ModelFlags &m); // "GEOTR:a,c,p[;TRACR:x]"
-QString geoAlertBody(const FormValues &v);                          // "GEGPS:p,i"
+QString geoAlertBody(const FormValues &v); // "GEGPS:p,i"
 
 // Decodes one key's value string (see cfgextract.h). `fromCfg2` tells the
 // answer it came from (the ZO voice-prompt boxes decode only from CFG2?).
 // Keys it does not own give an empty result.
-DecodeResult decodeKey(const QString &key, const QString &value, const ModelFlags &m,
-                       bool fromCfg2);
+DecodeResult decodeKey(
+    const QString &key, const QString &value, const ModelFlags &m, bool fromCfg2);
 
 // comboBox_rf_gps_action is enabled exactly when the ignore selector is at 0.
 bool rfGpsActionEnabled(int ignoreIndex);

@@ -11,13 +11,13 @@ namespace SettingsTables {
 
 // Decode outcomes besides a real index.
 constexpr int NoSelection = -1; // the selector shows nothing
-constexpr int KeepIndex = -2;   // the selector keeps what it showed
+constexpr int KeepIndex = -2; // the selector keeps what it showed
 
 struct Selector
 {
     QString widget;
-    QVector<int> wire;   // item index -> value on the wire
-    int sendOther = 0;   // sent for an index outside the table
+    QVector<int> wire; // item index -> value on the wire
+    int sendOther = 0; // sent for an index outside the table
     int decodeOther = 0; // index for a value outside the table (or the two above)
 
     int wireValue(int index) const;
@@ -28,7 +28,7 @@ struct Selector
 struct KeyRow
 {
     QString key;
-    QList<Selector> selectors;   // one per comma field, in order
+    QList<Selector> selectors; // one per comma field, in order
     bool oneValueForAll = false; // every selector reads field 0 (GSMNF)
 };
 

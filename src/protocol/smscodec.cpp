@@ -4,11 +4,9 @@
 #include "protocol/frame.h"
 #include "protocol/widgetnames.h"
 
-namespace SmsCodec
-{
+namespace SmsCodec {
 
-namespace
-{
+namespace {
 
 const QString Keyword = QStringLiteral("lineEdit_keywd");
 const QString AccessCode = QStringLiteral("lineEdit_access");
@@ -34,8 +32,8 @@ Length checkTextLength(const QString &text, int minimum, int maximum, QList<Noti
 
 bool isPhoneCharacter(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+') ||
-           c == QLatin1Char('*') || c == QLatin1Char('#') || c == QLatin1Char('&');
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('+')
+        || c == QLatin1Char('*') || c == QLatin1Char('#') || c == QLatin1Char('&');
 }
 
 // `body` is sent unless one of the labelled values is refused.
@@ -130,22 +128,21 @@ FieldCheck checkPhoneNumber(const QString &text, int maximum)
             return {false, Notice::info(QStringLiteral("Digits only !"))};
     }
     if (text.size() > maximum)
-        return {false,
-                Notice::info(QStringLiteral("Max. telephone number %1 digits !").arg(maximum))};
+        return {
+            false, Notice::info(QStringLiteral("Max. telephone number %1 digits !").arg(maximum))};
     return {};
 }
 
 FormValues decodeApn(const QString &received)
 {
     return fieldsInto(received, QStringLiteral("APN?:"),
-                      {QStringLiteral("lineEdit_apn_internet"), QStringLiteral("lineEdit_apn_user"),
-                       QStringLiteral("lineEdit_apn_passwd")});
+        {QStringLiteral("lineEdit_apn_internet"), QStringLiteral("lineEdit_apn_user"),
+            QStringLiteral("lineEdit_apn_passwd")});
 }
 
 FormValues decodeXml(const QString &received)
 {
-    return fieldsInto(
-        received, QStringLiteral("XML?:"),
+    return fieldsInto(received, QStringLiteral("XML?:"),
         {QStringLiteral("lineEdit_XML_user"), QStringLiteral("lineEdit_XML_password")});
 }
 

@@ -10,10 +10,10 @@ namespace SmsCodec {
 // Outcome of a writer that checks its input before sending.
 struct WriteCheck
 {
-    bool send = false;       // body is to be sent
-    QString body;            // between "AT!XSMSC=" and "\r"
-    QList<Notice> notices;   // in the order they are shown
-    FormValues corrections;  // fields the check empties
+    bool send = false; // body is to be sent
+    QString body; // between "AT!XSMSC=" and "\r"
+    QList<Notice> notices; // in the order they are shown
+    FormValues corrections; // fields the check empties
     bool reenablePages = false; // enable the tab widget and zero the progress
 };
 

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <atomic>
 
-namespace
-{
+namespace {
 
 // Bound on writing what is still queued when the port closes: about 20 KiB
 // at 115200 baud, far more than any frame or firmware block.
@@ -61,7 +60,8 @@ class SerialPortWorker : public QObject
 public:
     explicit SerialPortWorker(ReceiveThrottle &throttle) : throttle(throttle) { }
 
-    struct OpenResult {
+    struct OpenResult
+    {
         bool ok = false;
         QSerialPort::SerialPortError error = QSerialPort::NoError;
         QString errorString;
@@ -76,7 +76,7 @@ public:
         connect(port, &QSerialPort::readyRead, this, &SerialPortWorker::readAvailable);
         connect(port, &QSerialPort::errorOccurred, this, &SerialPortWorker::handleError);
         if (!port->open(QIODevice::ReadWrite)) {
-            OpenResult failed{false, port->error(), port->errorString()};
+            OpenResult failed {false, port->error(), port->errorString()};
             dropPort();
             return failed;
         }
@@ -137,9 +137,8 @@ public:
         closing = true;
         if (port && !gone && port->isOpen()) {
             const QDeadlineTimer deadline(CloseFlushMs);
-            while (port->bytesToWrite() > 0 && !deadline.hasExpired() &&
-                   port->waitForBytesWritten(int(deadline.remainingTime()))) {
-            }
+            while (port->bytesToWrite() > 0 && !deadline.hasExpired()
+                && port->waitForBytesWritten(int(deadline.remainingTime()))) { }
         }
         dropPort();
     }
@@ -183,10 +182,7 @@ ManageSerialPort::ManageSerialPort(QObject *parent)
 {
 }
 
-ManageSerialPort::~ManageSerialPort()
-{
-    stopWorker();
-}
+ManageSerialPort::~ManageSerialPort() { stopWorker(); }
 
 void ManageSerialPort::setPortName(const QString &name)
 {
@@ -325,10 +321,7 @@ void ManageSerialPort::closePort()
     stopWorker();
 }
 
-bool ManageSerialPort::isPortOpen() const
-{
-    return portOpen_ && !linkLost_;
-}
+bool ManageSerialPort::isPortOpen() const { return portOpen_ && !linkLost_; }
 
 bool ManageSerialPort::enableSending()
 {

@@ -26,7 +26,8 @@ class ManageSerialPort : public Link
 public:
     enum Result : uchar { Done = 1, PortNotOpen = 2, DirectionNotEnabled = 3 };
 
-    struct PortSettings {
+    struct PortSettings
+    {
         QString portName;
         qint32 baudRate = QSerialPort::Baud115200;
         QSerialPort::DataBits dataBits = QSerialPort::Data8;

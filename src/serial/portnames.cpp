@@ -18,8 +18,8 @@ QString portNameForOpen(const QString &userData)
     return QStringLiteral("\\\\.\\COM") + QString::number(number);
 }
 
-QString openFailureText(const QString &name, QSerialPort::SerialPortError error,
-                        const QString &reason)
+QString openFailureText(
+    const QString &name, QSerialPort::SerialPortError error, const QString &reason)
 {
     QString text = QStringLiteral("Can't open ") + name;
     if (!reason.isEmpty())
@@ -40,6 +40,6 @@ QList<QPair<QString, QString>> availablePorts()
     for (const QSerialPortInfo &info : infos)
         ports.append({info.portName(), info.systemLocation()});
     std::sort(ports.begin(), ports.end(),
-              [](const auto &a, const auto &b) { return a.second < b.second; });
+        [](const auto &a, const auto &b) { return a.second < b.second; });
     return ports;
 }

@@ -13,8 +13,8 @@ QString portNameForOpen(const QString &userData);
 
 // "Can't open " + name, then the system's reason on a second line, then a
 // hint about the dialout group when access was refused.
-QString openFailureText(const QString &name, QSerialPort::SerialPortError error,
-                        const QString &reason);
+QString openFailureText(
+    const QString &name, QSerialPort::SerialPortError error, const QString &reason);
 
 // The serial ports present now: (text shown, device path), sorted by path.
 QList<QPair<QString, QString>> availablePorts();

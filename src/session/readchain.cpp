@@ -14,8 +14,7 @@
 
 using Command = Session::Command;
 
-namespace
-{
+namespace {
 constexpr int SensorPageSize = 5;
 constexpr int LastSensorPageOffset = 15;
 
@@ -27,9 +26,10 @@ bool variantQO(const ModelFlags &m) { return m.variantQO; }
 bool variantKAL(const ModelFlags &m) { return m.variantKAL; }
 } // namespace
 
-struct ReadChain::Step {
+struct ReadChain::Step
+{
     Command code;
-    const char *query;  // nullptr: no query, the decoder runs at once
+    const char *query; // nullptr: no query, the decoder runs at once
     const char *answer; // with the terminator it makes the answer whole
     bool (ReadChain::*decode)(int n);
     Repeat repeat;
@@ -60,15 +60,14 @@ const ReadChain::Step ReadChain::Steps[] = {
     // clang-format on
 };
 
-namespace
-{
+namespace {
 // A device without the XML function refuses the query; the read goes on.
 const QString XmlRefused = QStringLiteral("<ERROR> XML?");
 
 bool isWhole(const ReadChain::Step &step, const QString &text)
 {
-    return Answer::isComplete(text, QLatin1String(step.answer)) ||
-           (step.code == Command::ReadXml && Answer::isComplete(text, XmlRefused));
+    return Answer::isComplete(text, QLatin1String(step.answer))
+        || (step.code == Command::ReadXml && Answer::isComplete(text, XmlRefused));
 }
 } // namespace
 
@@ -225,8 +224,8 @@ bool ReadChain::cfgKeys(const QString &keyword, const QStringList &keys, bool fr
                 all.values.merge(GeoFenceCodec::decodeForbidden(value));
             } else {
                 for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence)
-                    all.values.setText(WidgetNames::fenceCaption(fence),
-                                       QStringLiteral("Geo fence:"));
+                    all.values.setText(
+                        WidgetNames::fenceCaption(fence), QStringLiteral("Geo fence:"));
             }
         } else {
             take(SettingsCodec::decodeKey(key, value, s_.model_, fromCfg2));
@@ -271,8 +270,8 @@ bool ReadChain::signal(int)
 
 bool ReadChain::reportRow(int row)
 {
-    const ReportCodec::RowDecode decoded =
-        ReportCodec::decodeRow(s_.assembler_.text(), row, s_.model_);
+    const ReportCodec::RowDecode decoded
+        = ReportCodec::decodeRow(s_.assembler_.text(), row, s_.model_);
     s_.emitDecoded(decoded.values);
     if (decoded.rowNumber != 0)
         return true;

@@ -12,7 +12,7 @@ class ReadChain
 public:
     struct Step;
 
-    explicit ReadChain(Session &session) : s_(session) {}
+    explicit ReadChain(Session &session) : s_(session) { }
 
     // Sends "VER?:"; a read already running starts over.
     void start();
@@ -28,13 +28,14 @@ private:
     // How often a step runs, and the number its query carries.
     enum class Repeat {
         Once,
-        Fences,       // "%1": 1 .. the model's fence count
-        SensorPages,  // "%1": the page offsets 0, 5, 10, 15
+        Fences, // "%1": 1 .. the model's fence count
+        SensorPages, // "%1": the page offsets 0, 5, 10, 15
         Destinations, // "%1": 1 .. the model's destination count
     };
     static const Step Steps[];
 
-    struct Planned {
+    struct Planned
+    {
         const Step *step;
         int n; // the fence, sensor page offset or destination of a repeated step
     };

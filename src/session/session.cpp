@@ -1,8 +1,8 @@
 #include "session/session.h"
 
+#include "firmware/firmwareupgrade.h"
 #include "protocol/acknowledgement.h"
 #include "protocol/answer.h"
-#include "firmware/firmwareupgrade.h"
 #include "protocol/frame.h"
 #include "serial/link.h"
 #include "session/readchain.h"
@@ -10,8 +10,7 @@
 
 using Command = Session::Command;
 
-namespace
-{
+namespace {
 QString chainName(Session::Command code)
 {
     switch (code) {
@@ -60,27 +59,18 @@ Session::Session(Link *link, QObject *parent)
 
 Session::~Session() = default;
 
-void Session::setFormSource(std::function<FormValues()> source)
-{
-    formSource_ = std::move(source);
-}
+void Session::setFormSource(std::function<FormValues()> source) { formSource_ = std::move(source); }
 
 void Session::setRadiusUndoSource(std::function<QString(int)> source)
 {
     radiusUndoSource_ = std::move(source);
 }
 
-void Session::setTimings(const Timings &timings)
-{
-    timings_ = timings;
-}
+void Session::setTimings(const Timings &timings) { timings_ = timings; }
 
 bool Session::isBusy() const { return chainWaits() || upgrade_->isActive(); }
 
-bool Session::canWriteAll() const
-{
-    return link_ && link_->isOpen();
-}
+bool Session::canWriteAll() const { return link_ && link_->isOpen(); }
 
 QString Session::writeAllRefusal() const
 {
@@ -175,10 +165,7 @@ bool Session::sendGuarded(const QString &body)
     return true;
 }
 
-FormValues Session::formValues() const
-{
-    return formSource_ ? formSource_() : FormValues();
-}
+FormValues Session::formValues() const { return formSource_ ? formSource_() : FormValues(); }
 
 void Session::emitDecoded(const FormValues &values, const QList<Notice> &notices)
 {
@@ -305,7 +292,7 @@ void Session::handleAcknowledgement()
         emit pagesLocked(true);
         assembler_.clear();
         bool &flag = outcome.kind == AckKind::RebootDevice ? afterDeviceReboot_
-                     : outcome.kind == AckKind::RebootGsm  ? afterGsmReboot_
+            : outcome.kind == AckKind::RebootGsm           ? afterGsmReboot_
                                                            : afterFactoryReset_;
         flag = true;
         startCountdown(CountdownSeconds);
@@ -381,7 +368,7 @@ void Session::onRestartTick()
     if (afterUpgrade_) {
         afterUpgrade_ = false;
         notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
-               [this] { emit reopenPortRequested(); });
+            [this] { emit reopenPortRequested(); });
     }
 }
 
@@ -439,8 +426,8 @@ void Session::portClosed()
         // The port is already closed and the window locks the pages itself.
         step.closePort = false;
         step.restartCountdown = -1;
-        step.notices = {
-            Notice::warning(QStringLiteral("MG Upgrade Failure!\r\nThe port was closed."))};
+        step.notices
+            = {Notice::warning(QStringLiteral("MG Upgrade Failure!\r\nThe port was closed."))};
         applyFirmwareStep(step);
     }
 }

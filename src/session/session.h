@@ -70,7 +70,8 @@ public:
     static constexpr int ElapsedTickMs = 1000;
     static constexpr int UpgradeSilenceMs = 10000;
 
-    struct Timings {
+    struct Timings
+    {
         int answerMs = AnswerTimeoutMs;
         int restartAnswerMs = RestartAnswerTimeoutMs;
         int countdownTickMs = CountdownTickMs;
@@ -198,7 +199,8 @@ private:
     private:
         Session &s_;
     };
-    struct Queued {
+    struct Queued
+    {
         Notice notice;
         std::function<void()> after; // runs once the notice was shown
     };
@@ -284,7 +286,7 @@ private:
     bool dispatching_ = false;
     bool dispatchAgain_ = false;
     bool errorReported_ = false; // the error in receivedText was already shown
-    int depth_ = 0;              // open Scopes; notices wait until it is 0
+    int depth_ = 0; // open Scopes; notices wait until it is 0
     QList<Queued> queued_;
 
     QTimer dispatchTimer_;

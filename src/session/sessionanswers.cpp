@@ -5,9 +5,9 @@
 
 #include "protocol/answer.h"
 #include "protocol/infocodec.h"
+#include "protocol/sensorcodec.h"
 #include "serial/link.h"
 #include "session/readchain.h"
-#include "protocol/sensorcodec.h"
 
 void Session::startRead()
 {
@@ -49,8 +49,7 @@ void Session::stepInformation()
 
 // ---- sensor list after an added or removed sensor --------------------------
 
-namespace
-{
+namespace {
 constexpr int SensorPageSize = 5;
 constexpr int LastSensorPageOffset = 15;
 } // namespace

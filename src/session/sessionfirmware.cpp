@@ -38,15 +38,9 @@ void Session::startUpgrade()
     applyFirmwareStep(upgrade_->start(link_ && link_->isOpen()));
 }
 
-bool Session::isUpgrading() const
-{
-    return upgrade_->isActive();
-}
+bool Session::isUpgrading() const { return upgrade_->isActive(); }
 
-int Session::upgradeErrorTotal() const
-{
-    return upgrade_->upgradeErrorTotal();
-}
+int Session::upgradeErrorTotal() const { return upgrade_->upgradeErrorTotal(); }
 
 bool Session::stepUpgrade()
 {
@@ -74,8 +68,8 @@ void Session::applyFirmwareStep(const FirmwareStep &step)
         emit progressChanged(step.progress);
     if (step.errorTotal >= 0) {
         FormValues total;
-        total.setText(QStringLiteral("lineEdit_total_upgrade_error"),
-                      QString::number(step.errorTotal));
+        total.setText(
+            QStringLiteral("lineEdit_total_upgrade_error"), QString::number(step.errorTotal));
         emit valuesDecoded(total);
     }
     if (step.startElapsedTimer)
@@ -122,7 +116,9 @@ void Session::applyFirmwareStep(const FirmwareStep &step)
     std::function<void()> countdown;
     if (step.restartCountdown >= 0) {
         const int seconds = step.restartCountdown;
-        countdown = [this, seconds] { startCountdown(seconds); };
+        countdown = [this, seconds] {
+            startCountdown(seconds);
+        };
     }
     for (int i = 0; i < step.notices.size(); ++i)
         notify(step.notices.at(i), i + 1 == step.notices.size() ? countdown : nullptr);
@@ -130,10 +126,7 @@ void Session::applyFirmwareStep(const FirmwareStep &step)
         countdown();
 }
 
-void Session::onElapsedTick()
-{
-    emit elapsedTextChanged(upgrade_->tick());
-}
+void Session::onElapsedTick() { emit elapsedTextChanged(upgrade_->tick()); }
 
 void Session::onUpgradeSilence()
 {

@@ -57,8 +57,8 @@ Session::Sent Session::doFence(int fence, int page)
     if (!portGuard())
         return Sent::PortClosed;
     const QString lastGood = radiusUndoSource_ ? radiusUndoSource_(fence) : QString();
-    const GeoFenceCodec::FenceWrite write =
-        GeoFenceCodec::fenceBody(fence, page, formValues(), model_, lastGood);
+    const GeoFenceCodec::FenceWrite write
+        = GeoFenceCodec::fenceBody(fence, page, formValues(), model_, lastGood);
     if (!write.ok) {
         if (!write.corrections.isEmpty())
             emit valuesDecoded(write.corrections);

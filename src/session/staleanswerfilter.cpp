@@ -2,8 +2,7 @@
 
 #include "protocol/responseassembler.h"
 
-namespace
-{
+namespace {
 // The assembler's markers, as the bytes this filter looks at.
 const QByteArray LineEnd = ResponseAssembler::LineEnd.toLatin1();
 const QByteArray EchoMarker = ResponseAssembler::EchoMarker.toLatin1();
@@ -68,7 +67,4 @@ QString StaleAnswerFilter::answerKey(const QString &commandBody)
     return colon < 0 ? commandBody : commandBody.left(colon);
 }
 
-void StaleAnswerFilter::disarm()
-{
-    key_.clear();
-}
+void StaleAnswerFilter::disarm() { key_.clear(); }

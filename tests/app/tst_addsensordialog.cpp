@@ -73,7 +73,7 @@ void TestAddSensorDialog::refusedIdIsNotKept_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("not hex") << "g1" << QStringList{"Sensor ID error!(format1)"};
+    QTest::newRow("not hex") << "g1" << QStringList {"Sensor ID error!(format1)"};
     QTest::newRow("erased") << "" << QStringList();
 }
 

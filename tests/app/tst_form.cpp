@@ -29,12 +29,12 @@
 #include "formcatalogue.h"
 #include "ui_zaroraz.h"
 
-namespace
-{
+namespace {
 
 using namespace FormCatalogue;
 
-struct Form {
+struct Form
+{
     QMainWindow window;
     Ui::ZAROraz ui;
     Form() { ui.setupUi(&window); }
@@ -119,9 +119,9 @@ void FormTest::helpMenuHoldsOnlyAbout()
 {
     const Ui::ZAROraz &ui = form_->ui;
     QCOMPARE(form_->window.menuBar(), ui.menuBar);
-    QCOMPARE(ui.menuBar->actions(), QList<QAction *>{ui.menuHelp->menuAction()});
+    QCOMPARE(ui.menuBar->actions(), QList<QAction *> {ui.menuHelp->menuAction()});
     QCOMPARE(ui.menuHelp->title(), QStringLiteral("Help"));
-    QCOMPARE(ui.menuHelp->actions(), QList<QAction *>{ui.actionAbout});
+    QCOMPARE(ui.menuHelp->actions(), QList<QAction *> {ui.actionAbout});
     QCOMPARE(ui.actionAbout->text(), QStringLiteral("&About"));
     QVERIFY(!ui.actionAbout->icon().isNull());
 }
@@ -157,8 +157,8 @@ void FormTest::pages()
 void FormTest::focusOrder()
 {
     const QStringList expected = {"comboBoxPortName", "comboBoxBaudRate", "comboBoxDataBits",
-                                  "comboBoxParity",   "comboBoxStopBits", "comboBoxFlowControl",
-                                  "pushButtonOpen",   "pushButtonClose",  "textEditReceive"};
+        "comboBoxParity", "comboBoxStopBits", "comboBoxFlowControl", "pushButtonOpen",
+        "pushButtonClose", "textEditReceive"};
     // Walk the focus chain once round and keep the widgets of the list.
     QWidget *first = form_->ui.comboBoxPortName;
     QStringList seen;
@@ -242,7 +242,7 @@ void FormTest::onlyThePortSelectorIsEditable()
     // Users may type a device path that the port list does not offer.
     for (const QComboBox *box : form_->window.findChildren<QComboBox *>())
         QVERIFY2(box->isEditable() == (box == form_->ui.comboBoxPortName),
-                 qPrintable(box->objectName()));
+            qPrintable(box->objectName()));
 }
 
 void FormTest::inputLimits_data()
@@ -267,7 +267,7 @@ void FormTest::onlyTheChecksumIsReadOnly()
 {
     for (const QLineEdit *edit : form_->ui.tabWidget_velomi->findChildren<QLineEdit *>())
         QVERIFY2(edit->isReadOnly() == (edit == form_->ui.lineEdit_CRC_input),
-                 qPrintable(edit->objectName()));
+            qPrintable(edit->objectName()));
 }
 
 void FormTest::fixedTexts_data()
@@ -305,8 +305,8 @@ void FormTest::captionsOnPages()
     const auto *pageWidget = form_->ui.tabWidget_velomi->findChild<QWidget *>(page);
     QVERIFY(pageWidget);
     const QList<QLabel *> labels = pageWidget->findChildren<QLabel *>();
-    QVERIFY(std::any_of(labels.cbegin(), labels.cend(),
-                        [&](const QLabel *l) { return l->text() == caption; }));
+    QVERIFY(std::any_of(
+        labels.cbegin(), labels.cend(), [&](const QLabel *l) { return l->text() == caption; }));
 }
 
 void FormTest::geoFenceStacks_data()
@@ -328,10 +328,10 @@ void FormTest::geoFenceStacks()
     const QList<QStringList> pages = {
         {"pushButton_geo_fence_%1_0"},
         {"lineEdit_lat_%1_0", "lineEdit_long_%1_0", "lineEdit_radius_%1_0",
-         "checkBox_geo_fence_%1_1", "pushButton_geo_fence_%1_1"},
-        QStringList{"comboBox_geo_vertex_%1_0", "checkBox_geo_fence_%1_2",
-                    "pushButton_geo_fence_%1_2"} +
-            range("lineEdit_lat_%2_%1", 1, 4) + range("lineEdit_long_%2_%1", 1, 4),
+            "checkBox_geo_fence_%1_1", "pushButton_geo_fence_%1_1"},
+        QStringList {
+            "comboBox_geo_vertex_%1_0", "checkBox_geo_fence_%1_2", "pushButton_geo_fence_%1_2"}
+            + range("lineEdit_lat_%2_%1", 1, 4) + range("lineEdit_long_%2_%1", 1, 4),
     };
     for (int page = 0; page < pages.size(); ++page) {
         for (const QString &pattern : pages[page]) {
@@ -352,7 +352,7 @@ void FormTest::reportGroupsAreExclusivePerRow()
     for (int row = 1; row <= 5; ++row)
         for (int group = 1; group <= 5; ++group)
             QCOMPARE(radio(row, group)->parentWidget()->objectName(),
-                     QStringLiteral("groupBox_r%1").arg(row));
+                QStringLiteral("groupBox_r%1").arg(row));
     radio(1, 2)->setChecked(true);
     radio(2, 3)->setChecked(true);
     radio(1, 4)->setChecked(true);
@@ -380,10 +380,10 @@ void FormTest::everyPageFitsTheMinimumWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&form.window));
     const QSize hint = form.window.minimumSizeHint();
     QVERIFY2(hint.width() <= 1050 && hint.height() <= 868,
-             qPrintable(QStringLiteral("%1 x %2").arg(hint.width()).arg(hint.height())));
+        qPrintable(QStringLiteral("%1 x %2").arg(hint.width()).arg(hint.height())));
     QTabWidget *tabs = form.ui.tabWidget_velomi;
-    const QList<QStackedWidget *> stacks = {form.ui.stackedWidget_G1, form.ui.stackedWidget_G2,
-                                            form.ui.stackedWidget_G3};
+    const QList<QStackedWidget *> stacks
+        = {form.ui.stackedWidget_G1, form.ui.stackedWidget_G2, form.ui.stackedWidget_G3};
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
         for (int page = 0; page < 3; ++page) {
@@ -404,10 +404,10 @@ void FormTest::everyPageFitsTheMinimumWindow()
                 }
                 for (int i = 0; i < placed.size(); ++i) {
                     QVERIFY2(owner->rect().contains(placed[i].second),
-                             qPrintable(placed[i].first + " sticks out of " + owner->objectName()));
+                        qPrintable(placed[i].first + " sticks out of " + owner->objectName()));
                     for (int j = i + 1; j < placed.size(); ++j)
                         QVERIFY2(!placed[i].second.intersects(placed[j].second),
-                                 qPrintable(placed[i].first + " covers " + placed[j].first));
+                            qPrintable(placed[i].first + " covers " + placed[j].first));
                 }
             }
         }

@@ -11,12 +11,12 @@
 #include <unistd.h>
 
 #include "app/logpane.h"
-#include "serial/manageserialport.h"
 #include "app/messages.h"
+#include "app/velomi.h"
 #include "ptypair.h"
+#include "serial/manageserialport.h"
 #include "session/session.h"
 #include "testsettings.h"
-#include "app/velomi.h"
 
 namespace {
 

@@ -72,9 +72,9 @@ private slots:
         const ProfileStore store(tmp.path());
         ProfileNameDialog newDialog(ProfileNameDialog::NewProfile, store);
         ProfileNameDialog saveAsDialog(ProfileNameDialog::SaveProfileAs, store);
-        const QList<std::pair<QDialog *, const char *>> dialogs = {
-            {&newDialog, SIGNAL(newProfileName(QString))},
-            {&saveAsDialog, SIGNAL(saveProfileNameas(QString))}};
+        const QList<std::pair<QDialog *, const char *>> dialogs
+            = {{&newDialog, SIGNAL(newProfileName(QString))},
+                {&saveAsDialog, SIGNAL(saveProfileNameas(QString))}};
         for (const auto &[dialog, signal] : dialogs) {
             recorder.shown.clear();
             QSignalSpy spy(dialog, signal);
@@ -115,10 +115,8 @@ private slots:
         table->setCurrentCell(2, 0);
         QTest::mouseClick(child<QPushButton>(&dialog, "pushButton_deleteProfile"), Qt::LeftButton);
 
-        QCOMPARE(
-            recorder.shown.value(0),
-            (Notice{
-                Notice::Question,
+        QCOMPARE(recorder.shown.value(0),
+            (Notice {Notice::Question,
                 "Do you want to delete \r\nModule:Velomi\r\nProfile:Site_A\r\nAre you sure? \r\n",
                 "ROD Ozezadoviv"}));
         QCOMPARE(QFile::exists(tmp.filePath("Velomi_Site_A.txt")), !yes);
@@ -127,8 +125,8 @@ private slots:
         if (yes) {
             QCOMPARE(spy[0][0].toString(), "Velomi_Site_A.txt");
             QCOMPARE(recorder.shown.value(1),
-                     Notice::info("Delete \r\nModule:Velomi\r\nProfile:Site_A\r\n success !",
-                                  "Profile Manager"));
+                Notice::info(
+                    "Delete \r\nModule:Velomi\r\nProfile:Site_A\r\n success !", "Profile Manager"));
         }
     }
 

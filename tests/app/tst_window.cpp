@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "serial/manageserialport.h"
 #include "app/messages.h"
+#include "app/velomi.h"
+#include "serial/manageserialport.h"
 #include "session/session.h"
 #include "testsettings.h"
-#include "app/velomi.h"
 
 class WindowTest : public QObject
 {

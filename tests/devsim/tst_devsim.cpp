@@ -33,15 +33,9 @@ private:
     DevSimUnderTest m_device;
 };
 
-void TestDevSim::init()
-{
-    QVERIFY(startDevice());
-}
+void TestDevSim::init() { QVERIFY(startDevice()); }
 
-void TestDevSim::cleanup()
-{
-    m_device.stop();
-}
+void TestDevSim::cleanup() { m_device.stop(); }
 
 void TestDevSim::queryAnswers_data()
 {
@@ -67,9 +61,8 @@ void TestDevSim::queryAnswers_data()
         << QByteArray("RPT?:5") << R"(<OK> RPT\?:5,[^,;]*,[1-5],\d+,\d,\d+;\r\n)";
     QTest::newRow("inactivity window")
         << QByteArray("INACTW?:2") << R"(<OK> INACTW\?:2,\d+,\d+,\d+,\d+,\d+;\r\n)";
-    QTest::newRow("information")
-        << QByteArray("INFO:")
-        << R"(<OK> INFO:T47_V1\.05,"[^"]+",\d+,\d+,\d+,\d+,[^,]+,internet;\r\n)";
+    QTest::newRow("information") << QByteArray(
+        "INFO:") << R"(<OK> INFO:T47_V1\.05,"[^"]+",\d+,\d+,\d+,\d+,[^,]+,internet;\r\n)";
     QTest::newRow("caller 3") << QByteArray("CAL?:3") << R"(<ERROR> CAL\?;\r\n)";
     QTest::newRow("fence 4") << QByteArray("GEOFE?:4") << R"(<ERROR> GEOFE\?;\r\n)";
     QTest::newRow("destination 0") << QByteArray("RPT?:0") << R"(<ERROR> RPT\?;\r\n)";
@@ -92,16 +85,15 @@ void TestDevSim::configurationAnswers_data()
     QTest::addColumn<QByteArray>("query");
     QTest::addColumn<QStringList>("keys");
     QTest::newRow("CFG") << QByteArray("CFG?:")
-                         << QStringList{"KEYWD", "ACCES", "GUDT",   "TESTC", "FSST",
-                                        "CBTI",  "SPKVL", "SILENT", "VOIEN", "GEOTR",
-                                        "SNDCR", "ANSIN", "BTNEV"};
+                         << QStringList {"KEYWD", "ACCES", "GUDT", "TESTC", "FSST", "CBTI", "SPKVL",
+                                "SILENT", "VOIEN", "GEOTR", "SNDCR", "ANSIN", "BTNEV"};
     QTest::newRow("CFG1") << QByteArray("CFG1?:")
-                          << QStringList{"KEYWD", "ACCES", "GUDT",  "TESTC", "CBTI",   "GEOTR",
-                                         "SLEEP", "LANG",  "RFIGN", "RFGPS", "FORBID", "INACT"};
+                          << QStringList {"KEYWD", "ACCES", "GUDT", "TESTC", "CBTI", "GEOTR",
+                                 "SLEEP", "LANG", "RFIGN", "RFGPS", "FORBID", "INACT"};
     QTest::newRow("CFG2") << QByteArray("CFG2?:")
-                          << QStringList{"SNDCR", "ANSIN", "CUTV",  "BTNEV", "SILENT",
-                                         "VOIEN", "FALDE", "FSST",  "SPKVL", "RPPRIO",
-                                         "TRACR", "CGPS",  "RPACK", "GSMNF", "GEGPS"};
+                          << QStringList {"SNDCR", "ANSIN", "CUTV", "BTNEV", "SILENT", "VOIEN",
+                                 "FALDE", "FSST", "SPKVL", "RPPRIO", "TRACR", "CGPS", "RPACK",
+                                 "GSMNF", "GEGPS"};
 }
 
 void TestDevSim::configurationAnswers()
@@ -109,14 +101,13 @@ void TestDevSim::configurationAnswers()
     QFETCH(QByteArray, query);
     QFETCH(QStringList, keys);
     // Number of comma fields per item, as the device writes them.
-    const QMap<QString, int> fieldCounts = {{"ACCES", 2}, {"GUDT", 2},  {"TESTC", 3}, {"CBTI", 3},
-                                            {"GEOTR", 3}, {"INACT", 5}, {"FSST", 2},  {"ANSIN", 2},
-                                            {"SNDCR", 2}, {"GEGPS", 2}};
+    const QMap<QString, int> fieldCounts = {{"ACCES", 2}, {"GUDT", 2}, {"TESTC", 3}, {"CBTI", 3},
+        {"GEOTR", 3}, {"INACT", 5}, {"FSST", 2}, {"ANSIN", 2}, {"SNDCR", 2}, {"GEGPS", 2}};
     const QByteArray received = ask(query);
     const QByteArray head = "<OK> " + query;
     QVERIFY2(received.startsWith(head) && received.endsWith(";\r\n"), received.constData());
-    const QStringList items =
-        QString::fromLatin1(received.mid(head.size()).chopped(3)).split(QLatin1Char(';'));
+    const QStringList items
+        = QString::fromLatin1(received.mid(head.size()).chopped(3)).split(QLatin1Char(';'));
     QCOMPARE(items.size(), keys.size());
     for (int i = 0; i < items.size(); ++i) {
         QVERIFY2(items[i].startsWith(keys[i] + ":"), qPrintable(items[i]));
@@ -278,14 +269,13 @@ void TestDevSim::refusedWriteChangesNothing()
 
 void TestDevSim::factoryResetRestores()
 {
-    const QList<QByteArray> queries = {"APN?:",  "CFG1?:",   "CFG2?:",   "CAL?:1",   "RPT?:1",
-                                       "RPT?:2", "GEOFE?:1", "GEOFE?:2", "INACTW?:1"};
+    const QList<QByteArray> queries = {"APN?:", "CFG1?:", "CFG2?:", "CAL?:1", "RPT?:1", "RPT?:2",
+        "GEOFE?:1", "GEOFE?:2", "INACTW?:1"};
     QList<QByteArray> factory;
     for (const QByteArray &query : queries)
         factory << ask(query);
-    const QList<QByteArray> writes = {
-        "KEYWD:ZZZZ;ACCES:1,0000",  "APN:other,u,p",       "CALID:1,112;CALID:2,110",
-        "RPT:1,555,3,31,0,1",       "RPT:2,,1,0,0,4",      "GEOFE:1,1,1,1,1000",
+    const QList<QByteArray> writes = {"KEYWD:ZZZZ;ACCES:1,0000", "APN:other,u,p",
+        "CALID:1,112;CALID:2,110", "RPT:1,555,3,31,0,1", "RPT:2,,1,0,0,4", "GEOFE:1,1,1,1,1000",
         "GEOFE:2,2,3,1,1,2,2,3,3,", "INACTW:1,0,0,0,0,60", "BTNEV:101;GUDT:5,5;FSST:5,5;TRACR:1"};
     for (const QByteArray &write : writes)
         QVERIFY(ask(write).startsWith("<OK> "));
@@ -310,7 +300,7 @@ void TestDevSim::sensorsTakeLowestFreeZone()
 
     const QJsonArray sensors = m_device.sim->snapshot().value("DEV").toArray();
     QCOMPARE(sensors.size(), 3);
-    QCOMPARE(sensors[0].toArray(), (QJsonArray{1, 6, "1a2b"}));
+    QCOMPARE(sensors[0].toArray(), (QJsonArray {1, 6, "1a2b"}));
     const QJsonArray history = m_device.sim->dump().value("oneShots").toArray();
     QCOMPARE(history.first().toString(), QStringLiteral("DEVAD:04001a2b"));
 }

@@ -6,22 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
-const QList<QByteArray> Queries = {"VER?:",
-                                   "XML?:",
-                                   "APN?:",
-                                   "CFG1?:",
-                                   "CFG2?:",
-                                   "CAL?:1",
-                                   "GEOFE?:1",
-                                   "DEV?:0",
-                                   "CSQ:",
-                                   "RPT?:2",
-                                   "INFO:",
-                                   "NOPE:",
-                                   "KEYWD:ABCD;ACCES:1,1234"};
+const QList<QByteArray> Queries = {"VER?:", "XML?:", "APN?:", "CFG1?:", "CFG2?:", "CAL?:1",
+    "GEOFE?:1", "DEV?:0", "CSQ:", "RPT?:2", "INFO:", "NOPE:", "KEYWD:ABCD;ACCES:1,1234"};
 
 // Line noise removed: what is left of the answers.
 QByteArray withoutNoise(QByteArray bytes)
@@ -70,12 +58,12 @@ void TestDevSimFaults::piecesEchoAndNoiseKeepTheContent_data()
 {
     QTest::addColumn<QStringList>("arguments");
     for (const char *seed : {"1", "2"}) {
-        QTest::addRow("pieces, seed %s", seed) << QStringList{"--chunks", "--seed", seed};
-        QTest::addRow("echo, seed %s", seed) << QStringList{"--echo", "--seed", seed};
+        QTest::addRow("pieces, seed %s", seed) << QStringList {"--chunks", "--seed", seed};
+        QTest::addRow("echo, seed %s", seed) << QStringList {"--echo", "--seed", seed};
         QTest::addRow("pieces and echo, seed %s", seed)
-            << QStringList{"--chunks", "--echo", "--seed", seed};
+            << QStringList {"--chunks", "--echo", "--seed", seed};
         QTest::addRow("everything, seed %s", seed)
-            << QStringList{"--chunks", "--echo", "--garbage", "--seed", seed};
+            << QStringList {"--chunks", "--echo", "--garbage", "--seed", seed};
     }
 }
 
@@ -164,7 +152,8 @@ void TestDevSimFaults::muteAfterFrames()
 void TestDevSimFaults::latencyAndPacingDelayTheAnswer()
 {
     // Only lower bounds: a slow machine may take longer, never shorter.
-    struct Case {
+    struct Case
+    {
         QStringList arguments;
         QByteArray query;
         int atLeastMs;
@@ -204,13 +193,13 @@ void TestDevSimFaults::logRecordsBothDirections()
 void TestDevSimFaults::badOptionsAreRefused_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("unknown") << QStringList{"--frobnicate"};
-    QTest::newRow("missing value") << QStringList{"--latency"};
-    QTest::newRow("language") << QStringList{"--lang", "es"};
-    QTest::newRow("fail blocks") << QStringList{"--fail-blocks", "3-2"};
-    QTest::newRow("block 0") << QStringList{"--fail-blocks", "0:1"};
-    QTest::newRow("sensors") << QStringList{"--sensors", "21"};
-    QTest::newRow("version with a comma") << QStringList{"--version", "T47,V1"};
+    QTest::newRow("unknown") << QStringList {"--frobnicate"};
+    QTest::newRow("missing value") << QStringList {"--latency"};
+    QTest::newRow("language") << QStringList {"--lang", "es"};
+    QTest::newRow("fail blocks") << QStringList {"--fail-blocks", "3-2"};
+    QTest::newRow("block 0") << QStringList {"--fail-blocks", "0:1"};
+    QTest::newRow("sensors") << QStringList {"--sensors", "21"};
+    QTest::newRow("version with a comma") << QStringList {"--version", "T47,V1"};
 }
 
 void TestDevSimFaults::badOptionsAreRefused()
@@ -221,8 +210,8 @@ void TestDevSimFaults::badOptionsAreRefused()
     QVERIFY(process.waitForFinished(5000));
     QCOMPARE(process.exitCode(), 2);
     QVERIFY(process.readAllStandardOutput().isEmpty());
-    QVERIFY(process.readAllStandardError().startsWith("velomi-devsim: " +
-                                                      arguments.first().toLatin1()));
+    QVERIFY(process.readAllStandardError().startsWith(
+        "velomi-devsim: " + arguments.first().toLatin1()));
 }
 
 QTEST_GUILESS_MAIN(TestDevSimFaults)

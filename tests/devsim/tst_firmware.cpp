@@ -5,8 +5,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-namespace
-{
+namespace {
 
 // Bit by bit, as the catalogue defines CRC-16/ARC; the device has its own table version.
 quint16 referenceCrc(const QByteArray &data)
@@ -30,12 +29,10 @@ QByteArray announceLine(quint16 crc, int length)
 
 // With the initial value 0, leading zero bytes leave the register at 0: this image's CRC is
 // the catalogue check value of "123456789".
-QByteArray checkValueImage(int length)
-{
-    return QByteArray(length - 9, '\0') + "123456789";
-}
+QByteArray checkValueImage(int length) { return QByteArray(length - 9, '\0') + "123456789"; }
 
-struct Transfer {
+struct Transfer
+{
     QMap<int, int> refusals; // block number (1 = first) -> "ERROR" answers
     QByteArray lastAnswer;
     bool complete = false;
@@ -169,7 +166,7 @@ void TestDevSimFirmware::imageOfAnyLengthIsChecked()
         DevSimTerminal terminal;
         QVERIFY(start(sim, terminal));
         QByteArray image(length, Qt::Uninitialized);
-        QRandomGenerator random{quint32(length)};
+        QRandomGenerator random {quint32(length)};
         for (char &byte : image)
             byte = char(random.bounded(256));
         terminal.write(announceLine(referenceCrc(image), length));
@@ -190,7 +187,7 @@ void TestDevSimFirmware::failBlocksRefusesExactlyAsAsked()
     QCOMPARE(terminal.readUntil("\r\n"), QByteArray("OK\r\n"));
 
     const Transfer transfer = sendImage(terminal, image);
-    QCOMPARE(transfer.refusals, (QMap<int, int>{{1, 1}, {3, 2}, {7, 6}}));
+    QCOMPARE(transfer.refusals, (QMap<int, int> {{1, 1}, {3, 2}, {7, 6}}));
     QCOMPARE(transfer.lastAnswer, QByteArray("OK\r\n"));
     const QJsonObject firmware = sim.snapshot().value("firmware").toObject();
     QCOMPARE(firmware.value("refusals").toInt(), 9);

@@ -12,8 +12,8 @@ private slots:
     void signalStrengthRoundTrip_data()
     {
         QTest::addColumn<QStringList>("simArgs");
-        QTest::newRow("plain") << QStringList{};
-        QTest::newRow("echo, chunks") << QStringList{"--echo", "--chunks"};
+        QTest::newRow("plain") << QStringList {};
+        QTest::newRow("echo, chunks") << QStringList {"--echo", "--chunks"};
     }
 
     void signalStrengthRoundTrip()
@@ -31,14 +31,15 @@ private slots:
 
         QByteArray received;
         connect(&port, &ManageSerialPort::newDataReceived, this,
-                [&received](const QByteArray &chunk) { received += chunk; });
+            [&received](const QByteArray &chunk) { received += chunk; });
         QCOMPARE(port.sendData("AT!XSMSC=CSQ:\r"), uchar(ManageSerialPort::Done));
-        QTRY_VERIFY_WITH_TIMEOUT(received.contains(";\r\n") && received.contains("<OK> CSQ:"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            received.contains(";\r\n") && received.contains("<OK> CSQ:"), 5000);
         const QByteArray answer = DevSimTerminal::withoutEcho(received);
         QVERIFY2(QRegularExpression(QStringLiteral("^<OK> CSQ:\\d+,\\d+;\\r\\n$"))
                      .match(QString::fromLatin1(answer))
                      .hasMatch(),
-                 answer.constData());
+            answer.constData());
         port.closePort();
         QVERIFY(!port.isPortOpen());
     }

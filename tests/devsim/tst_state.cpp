@@ -23,10 +23,7 @@ private:
     DevSimUnderTest m_device;
 };
 
-void TestDevSimState::cleanup()
-{
-    m_device.stop();
-}
+void TestDevSimState::cleanup() { m_device.stop(); }
 
 void TestDevSimState::stateFileAndDump()
 {
@@ -54,10 +51,10 @@ void TestDevSimState::stateFileAndDump()
 
     const QJsonObject dump = m_device.sim->dump();
     QCOMPARE(dump.value("KEYWD").toString(), QStringLiteral("HOME"));
-    QCOMPARE(dump.value("APN").toArray(), (QJsonArray{"after", "", ""}));
+    QCOMPARE(dump.value("APN").toArray(), (QJsonArray {"after", "", ""}));
     QCOMPARE(dump.value("CFG").toObject().value("GUDT").toString(), QStringLiteral("15,20"));
     QCOMPARE(dump.value("VER").toString(), QStringLiteral("T68_V1.0"));
-    QCOMPARE(dump.value("oneShots").toArray(), (QJsonArray{"SCREAM:10"}));
+    QCOMPARE(dump.value("oneShots").toArray(), (QJsonArray {"SCREAM:10"}));
     QCOMPARE(dump.value("firmware").toObject().value("outcome").toString(), QStringLiteral("none"));
 
     // A dump is a state file: starting from it gives the same device.
@@ -66,7 +63,7 @@ void TestDevSimState::stateFileAndDump()
     QVERIFY(startDevice({"--state", saved}));
     const QJsonObject again = m_device.sim->snapshot();
     for (const char *key : {"KEYWD", "ACCES", "APN", "XML", "CAL", "RPT", "INACTW", "GEOFE", "CFG",
-                            "DEV", "VER", "status"})
+             "DEV", "VER", "status"})
         QVERIFY2(again.value(key) == dump.value(key), key);
 }
 

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <memory>
 
-#include "devsimprocess.h"
 #include "app/formbinder.h"
 #include "app/messages.h"
-#include "session/session.h"
 #include "app/velomi.h"
+#include "devsimprocess.h"
+#include "session/session.h"
 
 struct WindowUnderTest
 {
@@ -49,7 +49,7 @@ struct WindowUnderTest
         if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(state).toJson()) < 0)
             return false;
         file.close();
-        return start(simArgs + QStringList{QStringLiteral("--state"), file.fileName()});
+        return start(simArgs + QStringList {QStringLiteral("--state"), file.fileName()});
     }
     bool newWindow()
     {
@@ -70,15 +70,17 @@ struct WindowUnderTest
     {
         const int before = count(QStringLiteral("Read configuration success!"));
         window->pushButtonOpen->click();
-        return QTest::qWaitFor([&] { return count(QStringLiteral("Read configuration success!")) > before; },
-                               timeoutMs);
+        return QTest::qWaitFor(
+            [&] { return count(QStringLiteral("Read configuration success!")) > before; },
+            timeoutMs);
     }
     bool read(int timeoutMs = 20000)
     {
         const int before = count(QStringLiteral("Read configuration success!"));
         window->pushButton_read->click();
-        return QTest::qWaitFor([&] { return count(QStringLiteral("Read configuration success!")) > before; },
-                               timeoutMs);
+        return QTest::qWaitFor(
+            [&] { return count(QStringLiteral("Read configuration success!")) > before; },
+            timeoutMs);
     }
     // Presses "Write All" (the question is answered with recorder.answer). True
     // once "Write all configuration success!" was shown.
@@ -97,8 +99,7 @@ struct WindowUnderTest
     }
     FormValues pages() const { return window->pageValues(); }
     // A widget of the window by its objectName (null when there is none).
-    template <class T = QWidget>
-    T *find(const QString &name) const
+    template <class T = QWidget> T *find(const QString &name) const
     {
         return window->findChild<T *>(name);
     }

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "e2efixture.h"
-#include "ptypair.h"
 #include "protocol/responseassembler.h"
+#include "ptypair.h"
 
 #include "../session/sessionfixture.h" // deviceAnswer(): a well-behaved device
 

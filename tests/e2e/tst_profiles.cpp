@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "e2efixture.h"
 #include "app/profiledialog.h"
 #include "app/profilenamedialog.h"
+#include "e2efixture.h"
 #include "writeallvalues.h"
 
 using namespace WriteAllValues;

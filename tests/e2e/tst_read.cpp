@@ -17,10 +17,10 @@ private slots:
 void ReadTest::readShowsWhatTheDeviceHolds_data()
 {
     QTest::addColumn<QStringList>("simArgs");
-    QTest::newRow("plain") << QStringList{};
-    QTest::newRow("echo") << QStringList{"--echo"};
-    QTest::newRow("chunks") << QStringList{"--chunks", "--seed", "7"};
-    QTest::newRow("echo+chunks+garbage") << QStringList{"--echo", "--chunks", "--garbage"};
+    QTest::newRow("plain") << QStringList {};
+    QTest::newRow("echo") << QStringList {"--echo"};
+    QTest::newRow("chunks") << QStringList {"--chunks", "--seed", "7"};
+    QTest::newRow("echo+chunks+garbage") << QStringList {"--echo", "--chunks", "--garbage"};
 }
 
 void ReadTest::readShowsWhatTheDeviceHolds()

@@ -4,8 +4,7 @@
 #include "firmware/crc16.h"
 #include "firmware/firmwareupgrade.h"
 
-namespace
-{
+namespace {
 
 QByteArray makeImage(int size)
 {
@@ -77,7 +76,7 @@ private slots:
         QVERIFY(step.refused);
         QVERIFY(step.send.isEmpty());
         QCOMPARE(step.notices.size(), 1);
-        QCOMPARE(upgrade.imageSize(), 100000);          // the previous image is kept
+        QCOMPARE(upgrade.imageSize(), 100000); // the previous image is kept
         QVERIFY(upgrade.loadFile("/dev/zero").refused); // endless, reports size 0
     }
 
@@ -113,7 +112,7 @@ private slots:
         QCOMPARE(upgrade.onAnswer("Error\r\n").log.value(0), "Re-send send_bin_2_64()");
         QCOMPARE(upgrade.onAnswer("oK").log.value(0), "remove send_bin_2_64()");
         QCOMPARE(upgrade.remainingBytes(), 100000 - 256);
-        QCOMPARE(upgrade.onAnswer("busy").log, QStringList{"wo....."});
+        QCOMPARE(upgrade.onAnswer("busy").log, QStringList {"wo....."});
     }
 
     void fiveErrorsContinueSixGiveUp()
@@ -132,7 +131,7 @@ private slots:
         QVERIFY(step.send.isEmpty());
         QCOMPARE(step.restartCountdown, 0);
         QCOMPARE(step.errorTotal, 16);
-        QCOMPARE(step.notices, QList<Notice>{Notice::warning("MG Upgrade Failure!")});
+        QCOMPARE(step.notices, QList<Notice> {Notice::warning("MG Upgrade Failure!")});
 
         startTransfer(upgrade); // the total survives into the next upgrade
         QCOMPARE(upgrade.onAnswer("ERROR").errorTotal, 17);

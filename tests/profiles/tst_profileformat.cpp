@@ -2,8 +2,7 @@
 
 #include "profiles/profileformat.h"
 
-namespace
-{
+namespace {
 
 const QList<WidgetRef> Widgets = {
     {"radioButton_rpt_group_1_1", WidgetKind::RadioButton},
@@ -35,15 +34,15 @@ private slots:
     void writesKindsInOrder()
     {
         QCOMPARE(ProfileFormat::write(Widgets, sampleValues(4, 2)),
-                 "lineEdit_rpt_to_1:10.0.0.1:5000 \xe9\r\n"
-                 "checkBox_geo_fence_1_1:Checked\r\ncheckBox_geo_fence_1_2:Unchecked\r\n"
-                 "comboBox_supervision_timer:4\r\ncomboBox_supervision_timer_repeat:2\r\n"
-                 "radioButton_rpt_group_1_1:Checked\r\n");
+            "lineEdit_rpt_to_1:10.0.0.1:5000 \xe9\r\n"
+            "checkBox_geo_fence_1_1:Checked\r\ncheckBox_geo_fence_1_2:Unchecked\r\n"
+            "comboBox_supervision_timer:4\r\ncomboBox_supervision_timer_repeat:2\r\n"
+            "radioButton_rpt_group_1_1:Checked\r\n");
     }
 
     void everyKindRoundTrips()
     {
-        for (const auto &[supervision, repeat] : {std::pair{4, 2}, std::pair{0, 7}}) {
+        for (const auto &[supervision, repeat] : {std::pair {4, 2}, std::pair {0, 7}}) {
             const FormValues values = sampleValues(supervision, repeat);
             QCOMPARE(ProfileFormat::read(ProfileFormat::write(Widgets, values), Widgets), values);
         }
@@ -72,9 +71,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, file);
         QFETCH(QVariant, value);
-        const WidgetKind kind = name.startsWith("lineEdit")   ? WidgetKind::LineEdit
-                                : name.startsWith("comboBox") ? WidgetKind::ComboBox
-                                                              : WidgetKind::CheckBox;
+        const WidgetKind kind = name.startsWith("lineEdit") ? WidgetKind::LineEdit
+            : name.startsWith("comboBox")                   ? WidgetKind::ComboBox
+                                                            : WidgetKind::CheckBox;
         QCOMPARE(ProfileFormat::read(file, {{name, kind}}).value(name), value);
     }
 };

@@ -5,8 +5,7 @@
 
 #include "profiles/profilestore.h"
 
-namespace
-{
+namespace {
 
 void touch(const QString &path, const QByteArray &bytes = "x")
 {
@@ -29,8 +28,8 @@ private slots:
             touch(tmp.filePath(file));
         QVERIFY(QDir(tmp.path()).mkdir("Velomi_folder.txt"));
 
-        QCOMPARE(store.profileNames(0), (QStringList{"Default", "Site_A"}));
-        QCOMPARE(store.profileNames(1), QStringList{"abc"});
+        QCOMPARE(store.profileNames(0), (QStringList {"Default", "Site_A"}));
+        QCOMPARE(store.profileNames(1), QStringList {"abc"});
         QVERIFY(store.isNameUsed("abc")); // whatever the module
         QVERIFY(!store.isNameUsed("site_a"));
     }
@@ -42,7 +41,7 @@ private slots:
         QVERIFY(store.save(0, "Site A", QByteArray(5000, 'a')).ok);
         QVERIFY(store.save(0, "Site A", "short\r\n").ok);
         QCOMPARE(store.load(0, "Site A").bytes, QByteArray("short\r\n"));
-        QCOMPARE(QDir(store.directory()).entryList(QDir::Files), QStringList{"Velomi_Site A.txt"});
+        QCOMPARE(QDir(store.directory()).entryList(QDir::Files), QStringList {"Velomi_Site A.txt"});
         QCOMPARE(store.load(1, "Site A").status, ProfileStore::LoadResult::NotFound);
     }
 
@@ -71,7 +70,7 @@ private slots:
         const ProfileStore::Outcome saved = store.save(0, name, "x");
         QCOMPARE(!saved.ok, saveRefused);
         QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"Profile"});
+            QStringList {"Profile"});
     }
 
     void readOnlyFolderReportsFailure()

@@ -3,8 +3,7 @@
 #include "protocol/answer.h"
 #include "protocol/responseassembler.h"
 
-namespace
-{
+namespace {
 
 QString assemble(const QList<QByteArray> &chunks)
 {
@@ -73,7 +72,7 @@ void TestAssembler::lateTailOfEarlierAnswerCompletesNothing()
     const QString answer = QStringLiteral("<OK> VER?:T47_ZO_V1.0;\r\n");
     for (int cut = 0; cut < answer.size(); ++cut)
         QVERIFY2(!Answer::isComplete(late + answer.left(cut), "<OK> VER?"),
-                 qPrintable(answer.left(cut)));
+            qPrintable(answer.left(cut)));
     QVERIFY(Answer::isComplete(late + answer, "<OK> VER?"));
     QCOMPARE(Answer::body(late + answer, "VER?"), QStringLiteral(":T47_ZO_V1.0"));
     // An acknowledgement's own ";" begins its terminator.
@@ -87,7 +86,7 @@ void TestAssembler::echoLineIsDropped_data()
     QTest::newRow("echo then answer")
         << QByteArray("AT!XSMSC:CSQ:\r\n<OK> CSQ:23,99;\r\n") << "<OK> CSQ:23,99;\r\n";
     QTest::newRow("two echoes") << QByteArray(
-                                       "AT!XSMSC:APN?:\r\nAT!XSMSC:APN?:\r\n<OK> APN?:a,b,c;\r\n")
+        "AT!XSMSC:APN?:\r\nAT!XSMSC:APN?:\r\n<OK> APN?:a,b,c;\r\n")
                                 << "<OK> APN?:a,b,c;\r\n";
     QTest::newRow("echo after answer")
         << QByteArray("<OK> APN;\r\nAT!XSMSC:XML:u,p\r\n<OK> XML;\r\n")
@@ -130,7 +129,7 @@ void TestAssembler::latin1ByteSplitAcrossChunksStaysIntact()
     const QString text = assemble({"<OK> APN?:caf\xc3", "\xa9,,;\r\n"});
     QCOMPARE(text, QString::fromLatin1("<OK> APN?:caf\xc3\xa9,,;\r\n"));
     QCOMPARE(assemble({"<OK> XML?:\xe9", "t\xe9;\r\n"}),
-             QString::fromLatin1("<OK> XML?:\xe9t\xe9;\r\n"));
+        QString::fromLatin1("<OK> XML?:\xe9t\xe9;\r\n"));
 }
 
 void TestAssembler::noiseIsBounded()

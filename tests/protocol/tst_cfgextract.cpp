@@ -2,11 +2,10 @@
 
 #include "protocol/cfgextract.h"
 
-namespace
-{
+namespace {
 
-QMap<QString, QString> extract(const QString &received, const QString &keyword,
-                               const QStringList &keys)
+QMap<QString, QString> extract(
+    const QString &received, const QString &keyword, const QStringList &keys)
 {
     QMap<QString, QString> values;
     for (const auto &pair : extractCfgKeys(received, keyword, keys))

@@ -62,17 +62,17 @@ void TestFrame::answerFields_data()
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QStringList>("fields");
     QTest::newRow("three fields") << "<OK> APN?:net,user,pw;\r\n"
-                                  << "APN?:" << QStringList{"net", "user", "pw"};
+                                  << "APN?:" << QStringList {"net", "user", "pw"};
     QTest::newRow("empty middle") << "<OK> APN?:net,,pw;\r\n"
-                                  << "APN?:" << QStringList{"net", "", "pw"};
+                                  << "APN?:" << QStringList {"net", "", "pw"};
     QTest::newRow("repeated answer") << "<OK> APN?:net,u,p;\r\n<OK> APN?:net,u,p;\r\n"
-                                     << "APN?:" << QStringList{"net", "u", "p"};
+                                     << "APN?:" << QStringList {"net", "u", "p"};
     QTest::newRow("status line after") << "<OK> APN?:net,u,p;\r\nRING\r\n"
-                                       << "APN?:" << QStringList{"net", "u", "p"};
+                                       << "APN?:" << QStringList {"net", "u", "p"};
     QTest::newRow("keyword absent") << "<OK> XML?:a,b;\r\n"
-                                    << "APN?:" << QStringList{""};
+                                    << "APN?:" << QStringList {""};
     QTest::newRow("body shorter than terminator") << "<OK> APN?:;"
-                                                  << "APN?:" << QStringList{""};
+                                                  << "APN?:" << QStringList {""};
 }
 
 void TestFrame::answerFields()

@@ -4,8 +4,7 @@
 
 using namespace GeoFenceCodec;
 
-namespace
-{
+namespace {
 
 // A supported version answer was read: every fence carries its number.
 ModelFlags extended()
@@ -50,8 +49,8 @@ const QStringList RowPatterns {"lineEdit_lat_1_%1", "lineEdit_long_1_%1", "label
     "label_long_1_%1", "label_lat_range_1_%1", "label_long_range_1_%1"};
 const QStringList CircleInputs = inputs(RowPatterns, 0, 0)
     + QStringList {"lineEdit_radius_1_0", "label_radius_1_0", "label_radius_range_1_0"};
-const QStringList PolygonInputs =
-    inputs(RowPatterns, 1, 3) + QStringList{"comboBox_geo_vertex_1_0", "label_geo_vertex_1_0"};
+const QStringList PolygonInputs
+    = inputs(RowPatterns, 1, 3) + QStringList {"comboBox_geo_vertex_1_0", "label_geo_vertex_1_0"};
 const QStringList FourthRow = inputs(RowPatterns, 4, 4);
 
 bool allAre(const WidgetStates &states, const QStringList &names, bool enabled)
@@ -71,7 +70,8 @@ private slots:
     void fenceFrames()
     {
         const FormValues none;
-        const struct {
+        const struct
+        {
             bool extendedFormat;
             int fence, page;
             FormValues values;
@@ -91,8 +91,8 @@ private slots:
             {true, 2, 2, polygon(2, 4, true), "GEOFE:2,0"},
         };
         for (const auto &c : cases) {
-            const FenceWrite w =
-                fenceBody(c.fence, c.page, c.values, c.extendedFormat ? extended() : ModelFlags());
+            const FenceWrite w = fenceBody(
+                c.fence, c.page, c.values, c.extendedFormat ? extended() : ModelFlags());
             QVERIFY2(w.ok && w.corrections.isEmpty(), c.body);
             QCOMPARE(w.body, QString(c.body));
         }
@@ -101,7 +101,8 @@ private slots:
 
     void radiusRangeAtWrite()
     {
-        const struct {
+        const struct
+        {
             const char *radius;
             QString lastGood; // null: the field was never edited
             const char *message;
@@ -127,7 +128,8 @@ private slots:
 
     void fieldChecks()
     {
-        const struct {
+        const struct
+        {
             FieldCheck (*check)(const QString &);
             const char *text;
             bool ok;
@@ -163,7 +165,8 @@ private slots:
 
     void decodeFence()
     {
-        const struct {
+        const struct
+        {
             const char *fields;
             int page;
             bool disabled;
@@ -185,14 +188,14 @@ private slots:
             QVERIFY2(v.value("stackedWidget_G1") == c.page, c.fields);
             QVERIFY2(v.value("checkBox_geo_fence_1_1") == c.disabled, c.fields);
             QVERIFY2(v.value("checkBox_geo_fence_1_2") == c.disabled, c.fields);
-            QVERIFY2(v.value("comboBox_geo_vertex_1_0") ==
-                         (c.vertexIndex < 0 ? QVariant() : c.vertexIndex),
-                     c.fields);
+            QVERIFY2(v.value("comboBox_geo_vertex_1_0")
+                    == (c.vertexIndex < 0 ? QVariant() : c.vertexIndex),
+                c.fields);
             QCOMPARE(v.text("lineEdit_lat_1_1"), QString(c.lat1));
             QCOMPARE(v.text("lineEdit_long_1_4"), QString(c.long4));
             if (c.page == 1)
-                QVERIFY(v.text("lineEdit_radius_1_0") == "500" &&
-                        v.text("lineEdit_long_1_0") == "-20.25");
+                QVERIFY(v.text("lineEdit_radius_1_0") == "500"
+                    && v.text("lineEdit_long_1_0") == "-20.25");
             // The page shows what the answer says, enabled or not.
             const WidgetStates s = fenceEnabling(1, v);
             QVERIFY2(allAre(s, CircleInputs + PolygonInputs, !c.disabled), c.fields);
@@ -211,7 +214,7 @@ private slots:
         const DecodeResult single = GeoFenceCodec::decodeFence(answer, ModelFlags());
         QVERIFY(single.values.isEmpty());
         QCOMPARE(single.notices.value(0).text,
-                 QString("Version T37, T6_QX, T6_QX_P9, T35, T9 or T2 ?? GeoFence Format Error!"));
+            QString("Version T37, T6_QX, T6_QX_P9, T35, T9 or T2 ?? GeoFence Format Error!"));
         ModelFlags base;
         base.baseStation = true;
         const DecodeResult fromBase = GeoFenceCodec::decodeFence(answer, base);
@@ -220,15 +223,13 @@ private slots:
 
     void enablingRules()
     {
-        const struct {
+        const struct
+        {
             bool circleBox, polygonBox;
             int vertexIndex;
             bool fourthRow;
-        } cases[] = {{false, false, 0, false},
-                     {false, false, 1, true},
-                     {true, false, 1, true},
-                     {false, true, 1, false},
-                     {false, true, 0, false}};
+        } cases[] = {{false, false, 0, false}, {false, false, 1, true}, {true, false, 1, true},
+            {false, true, 1, false}, {false, true, 0, false}};
         for (const auto &c : cases) {
             FormValues v;
             v.setChecked("checkBox_geo_fence_1_1", c.circleBox);
@@ -244,7 +245,8 @@ private slots:
 
     void forbiddenZone()
     {
-        const struct {
+        const struct
+        {
             const char *value;
             const char *caption; // "": captions left alone
             int index;

@@ -21,7 +21,7 @@ private slots:
 void TestInactivityCodec::allZeroFrame()
 {
     QCOMPARE(frameBody(FormValues()),
-             QString("INACT:0,0,0,0,60;INACTW:1,0,0,0,0,60;INACTW:2,0,0,0,0,60;"));
+        QString("INACT:0,0,0,0,60;INACTW:1,0,0,0,0,60;INACTW:2,0,0,0,0,60;"));
 }
 
 void TestInactivityCodec::frameFields()
@@ -38,8 +38,8 @@ void TestInactivityCodec::frameFields()
     v.setIndex("comboBox_w1_to_min", 59);
     v.setIndex("comboBox_w1_interval", 2); // "4 hours"
     v.setIndex("comboBox_w2_interval", 5); // "12 hours"
-    QCOMPARE(frameBody(v),
-             QString("INACT:1,1,60,1,840;INACTW:1,8,30,23,59,240;INACTW:2,0,0,0,0,720;"));
+    QCOMPARE(
+        frameBody(v), QString("INACT:1,1,60,1,840;INACTW:1,8,30,23,59,240;INACTW:2,0,0,0,0,720;"));
 }
 
 void TestInactivityCodec::thirtyHoursBothWays()
@@ -65,18 +65,18 @@ void TestInactivityCodec::itemNotices_data()
     QTest::addColumn<QStringList>("notices");
     QTest::addColumn<QStringList>("untouched");
 
-    QTest::newRow("warning 7") << "1,0,7,0,60" << QStringList{"para2"}
-                               << QStringList{"comboBox_inact_warning"};
-    QTest::newRow("enable 2") << "2,0,5,0,60" << QStringList{"para0"}
-                              << QStringList{"checkBox_inactivity"};
-    QTest::newRow("mode x") << "0,x,5,0,60" << QStringList{"para1"}
-                            << QStringList{"comboBox_inact_mode"};
+    QTest::newRow("warning 7") << "1,0,7,0,60" << QStringList {"para2"}
+                               << QStringList {"comboBox_inact_warning"};
+    QTest::newRow("enable 2") << "2,0,5,0,60" << QStringList {"para0"}
+                              << QStringList {"checkBox_inactivity"};
+    QTest::newRow("mode x") << "0,x,5,0,60" << QStringList {"para1"}
+                            << QStringList {"comboBox_inact_mode"};
     QTest::newRow("action and interval")
         << "0,0,5,2,61" << QStringList()
-        << QStringList{"comboBox_adv_feature", "comboBox_inact_interval"};
-    QTest::newRow("short item") << "1" << QStringList{"para1", "para2"}
-                                << QStringList{"comboBox_inact_mode", "comboBox_inact_warning",
-                                               "comboBox_adv_feature", "comboBox_inact_interval"};
+        << QStringList {"comboBox_adv_feature", "comboBox_inact_interval"};
+    QTest::newRow("short item") << "1" << QStringList {"para1", "para2"}
+                                << QStringList {"comboBox_inact_mode", "comboBox_inact_warning",
+                                       "comboBox_adv_feature", "comboBox_inact_interval"};
 }
 
 void TestInactivityCodec::itemNotices()
@@ -104,16 +104,16 @@ void TestInactivityCodec::windowAnswer_data()
     QTest::addColumn<int>("set");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QList<int>>("clock"); // from h, from m, to h, to m
-    QTest::addColumn<int>("interval");     // -1: left as it was
+    QTest::addColumn<int>("interval"); // -1: left as it was
 
     QTest::newRow("840 kept") << "<OK> INACTW?:1,8,30,17,45,840;\r\n"
-                              << 0 << "w1" << QList<int>{8, 30, 17, 45} << -1;
+                              << 0 << "w1" << QList<int> {8, 30, 17, 45} << -1;
     QTest::newRow("720 is 12 hours") << "<OK> INACTW?:2,22,0,6,15,720;\r\n"
-                                     << 1 << "w2" << QList<int>{22, 0, 6, 15} << 5;
+                                     << 1 << "w2" << QList<int> {22, 0, 6, 15} << 5;
     QTest::newRow("not a number is 0") << "<OK> INACTW?:1,a,5,,9,60;\r\n"
-                                       << 0 << "w1" << QList<int>{0, 5, 0, 9} << 0;
+                                       << 0 << "w1" << QList<int> {0, 5, 0, 9} << 0;
     QTest::newRow("out of range kept") << "<OK> INACTW?:1,24,60,3,4,120;\r\n"
-                                       << 0 << "w1" << QList<int>{-1, -1, 3, 4} << 1;
+                                       << 0 << "w1" << QList<int> {-1, -1, 3, 4} << 1;
     // A status line after the answer is not part of its last field.
     QTest::newRow("text after the answer") << "<OK> INACTW?:2,22,0,6,15,720;\r\n<OK> CSQ:18\r\n"
                                            << 1 << "w2" << QList<int> {22, 0, 6, 15} << 5;

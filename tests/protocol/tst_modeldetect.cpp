@@ -3,13 +3,9 @@
 #include "protocol/modeldetect.h"
 #include "protocol/notice.h"
 
-namespace
-{
+namespace {
 
-QString answer(const QString &version)
-{
-    return "<OK> VER?:" + version + ";\r\n";
-}
+QString answer(const QString &version) { return "<OK> VER?:" + version + ";\r\n"; }
 
 // The flags that are set, by name, so a table row can list them.
 QStringList setFlags(const ModelFlags &m)
@@ -73,33 +69,34 @@ void TestModelDetect::flags_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("T47") << "T47_V1.05"
-                         << QStringList{"supported", "T47", "T4", "sleep", "extended", "speechAck"};
-    QTest::newRow("T41") << "T41_V2" << QStringList{"supported", "T4", "sleep", "extended"};
-    QTest::newRow("T68 sets T6") << "T68_V1" << QStringList{"supported", "T6", "sleep", "extended"};
+                         << QStringList {
+                                "supported", "T47", "T4", "sleep", "extended", "speechAck"};
+    QTest::newRow("T41") << "T41_V2" << QStringList {"supported", "T4", "sleep", "extended"};
+    QTest::newRow("T68 sets T6") << "T68_V1"
+                                 << QStringList {"supported", "T6", "sleep", "extended"};
     QTest::newRow("T9_W5") << "T9_W5_V0.3"
-                           << QStringList{"supported", "T9", "extended", "speechAck"};
+                           << QStringList {"supported", "T9", "extended", "speechAck"};
     QTest::newRow("T6 codes take the longest")
         << "T41_T6_QX_V1"
-        << QStringList{"supported", "T6QX", "T4", "sleep", "extended", "speechAck"};
+        << QStringList {"supported", "T6QX", "T4", "sleep", "extended", "speechAck"};
     QTest::newRow("T6_QX_P9") << "T68_T6_QX_P9"
-                              << QStringList{"supported", "T6QXP9", "sleep", "extended",
-                                             "speechAck"};
+                              << QStringList {
+                                     "supported", "T6QXP9", "sleep", "extended", "speechAck"};
     QTest::newRow("XA with BX") << "T47_XA_BX_V1"
-                                << QStringList{"supported", "T47",   "T4",       "XA",
-                                               "BX",        "sleep", "extended", "speechAck"};
+                                << QStringList {"supported", "T47", "T4", "XA", "BX", "sleep",
+                                       "extended", "speechAck"};
     QTest::newRow("UJ is the XA group")
-        << "T41_UJ" << QStringList{"supported", "T4", "XA", "sleep", "extended"};
+        << "T41_UJ" << QStringList {"supported", "T4", "XA", "sleep", "extended"};
     QTest::newRow("variants") << "T9_W_YD_HP_RK_ZO_ZM_NBQ_QO_KAL_PV_KUV_G7H"
-                              << QStringList{"supported", "T9", "G7H", "KUV",      "PV",
-                                             "YD",        "HP", "RK",  "ZO",       "NBQ",
-                                             "ZM",        "QO", "KAL", "extended", "speechAck"};
+                              << QStringList {"supported", "T9", "G7H", "KUV", "PV", "YD", "HP",
+                                     "RK", "ZO", "NBQ", "ZM", "QO", "KAL", "extended", "speechAck"};
     QTest::newRow("PSTN stops") << "PSTN_T47_V1"
-                                << QStringList{"baseStation", "pstnBase", "hubFamily", "BX",
-                                               "sleep"};
-    QTest::newRow("base") << "BASE_V1" << QStringList{"baseStation"};
-    QTest::newRow("hub") << "LN-BX_V1" << QStringList{"hubFamily"};
-    QTest::newRow("other model") << "T37_V1" << QStringList{};
-    QTest::newRow("no version") << "" << QStringList{};
+                                << QStringList {
+                                       "baseStation", "pstnBase", "hubFamily", "BX", "sleep"};
+    QTest::newRow("base") << "BASE_V1" << QStringList {"baseStation"};
+    QTest::newRow("hub") << "LN-BX_V1" << QStringList {"hubFamily"};
+    QTest::newRow("other model") << "T37_V1" << QStringList {};
+    QTest::newRow("no version") << "" << QStringList {};
 }
 
 void TestModelDetect::flags()
@@ -118,8 +115,8 @@ void TestModelDetect::versionTextAndTitle()
     QCOMPARE(m.versionText, QString(":T47_V1.05"));
     QCOMPARE(windowTitleFor(m), ToolTitle + " :T47_V1.05");
     // A repeated answer does not leak into the title.
-    QCOMPARE(detectModel("<OK> VER?:T41_A;\r\n<OK> VER?:T41_A;\r\n").versionText,
-             QString(":T41_A"));
+    QCOMPARE(
+        detectModel("<OK> VER?:T41_A;\r\n<OK> VER?:T41_A;\r\n").versionText, QString(":T41_A"));
 }
 
 void TestModelDetect::unsupportedKeepsCountsAndChangesNoLayout()
@@ -153,48 +150,43 @@ void TestModelDetect::layout_data()
     QTest::addColumn<QStringList>("hidden");
     QTest::addColumn<QStringList>("untouched");
 
-    QTest::newRow("T47") << "T47_V1" << QStringList{"label_rd_sleep_mode",
-                                                    "comboBox_gudt_fall",
-                                                    "label_Geo_Alert",
-                                                    "comboBox_voice_prompt",
-                                                    "comboBox_two_sensor_cut_off",
-                                                    "comboBox_fall_detection",
-                                                    "comboBox_speech_rpt_ack"}
-                         << QStringList{"comboBox_rf_gps_action",
-                                        "comboBox_gsm_on_off_function",
-                                        "checkBox_voicePrompt_1",
-                                        "comboBox_forbidden_zone",
-                                        "comboBox_supervision_timer",
-                                        "comboBox_continuous_GPS_positioning",
-                                        "comboBox_two_way_volume_level",
-                                        "comboBox_reportPriority",
-                                        "comboBox_language"}
-                         << QStringList{"comboBox_btnev"};
+    QTest::newRow("T47") << "T47_V1"
+                         << QStringList {"label_rd_sleep_mode", "comboBox_gudt_fall",
+                                "label_Geo_Alert", "comboBox_voice_prompt",
+                                "comboBox_two_sensor_cut_off", "comboBox_fall_detection",
+                                "comboBox_speech_rpt_ack"}
+                         << QStringList {"comboBox_rf_gps_action", "comboBox_gsm_on_off_function",
+                                "checkBox_voicePrompt_1", "comboBox_forbidden_zone",
+                                "comboBox_supervision_timer", "comboBox_continuous_GPS_positioning",
+                                "comboBox_two_way_volume_level", "comboBox_reportPriority",
+                                "comboBox_language"}
+                         << QStringList {"comboBox_btnev"};
     QTest::newRow("T41 leaves volume and speech ack")
-        << "T41_V1" << QStringList{"comboBox_rd_sleep_mode"} << QStringList{"label_reportPriority"}
-        << QStringList{"comboBox_two_way_volume_level", "comboBox_speech_rpt_ack"};
+        << "T41_V1" << QStringList {"comboBox_rd_sleep_mode"}
+        << QStringList {"label_reportPriority"}
+        << QStringList {"comboBox_two_way_volume_level", "comboBox_speech_rpt_ack"};
     QTest::newRow("T47 XA BX") << "T47_XA_BX"
-                               << QStringList{"comboBox_forbidden_zone",
-                                              "comboBox_supervision_timer", "label_language",
-                                              "comboBox_language"}
-                               << QStringList{"label_help_event", "comboBox_btnev"}
-                               << QStringList{};
+                               << QStringList {"comboBox_forbidden_zone",
+                                      "comboBox_supervision_timer", "label_language",
+                                      "comboBox_language"}
+                               << QStringList {"label_help_event", "comboBox_btnev"}
+                               << QStringList {};
     QTest::newRow("YEC is XA without supervision")
-        << "T41_YEC" << QStringList{"pushButtonSet_forbidden_zone"}
-        << QStringList{"comboBox_supervision_timer", "comboBox_language"} << QStringList{};
+        << "T41_YEC" << QStringList {"pushButtonSet_forbidden_zone"}
+        << QStringList {"comboBox_supervision_timer", "comboBox_language"} << QStringList {};
     QTest::newRow("YD supervision and GSM")
-        << "T68_YD" << QStringList{"comboBox_supervision_timer", "line_gsm_on_off_function2"}
-        << QStringList{} << QStringList{};
+        << "T68_YD" << QStringList {"comboBox_supervision_timer", "line_gsm_on_off_function2"}
+        << QStringList {} << QStringList {};
     QTest::newRow("WIF supervision")
-        << "T68_WIF" << QStringList{"label_supervision_timer"} << QStringList{} << QStringList{};
+        << "T68_WIF" << QStringList {"label_supervision_timer"} << QStringList {} << QStringList {};
     QTest::newRow("ZO voice prompt")
-        << "T68_ZO" << QStringList{"label_voice_prompt_ZO", "checkBox_voicePrompt_4"}
-        << QStringList{"label_voice_prompt", "comboBox_voice_prompt"} << QStringList{};
+        << "T68_ZO" << QStringList {"label_voice_prompt_ZO", "checkBox_voicePrompt_4"}
+        << QStringList {"label_voice_prompt", "comboBox_voice_prompt"} << QStringList {};
     QTest::newRow("T9 without fall detection")
-        << "T9_W5" << QStringList{"comboBox_speech_rpt_ack"}
-        << QStringList{"comboBox_fall_detection", "label_mobile_fall_sensor_sensitivity",
-                       "comboBox_rd_sleep_mode"}
-        << QStringList{};
+        << "T9_W5" << QStringList {"comboBox_speech_rpt_ack"}
+        << QStringList {"comboBox_fall_detection", "label_mobile_fall_sensor_sensitivity",
+               "comboBox_rd_sleep_mode"}
+        << QStringList {};
 }
 
 void TestModelDetect::layout()

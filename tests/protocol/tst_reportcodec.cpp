@@ -4,8 +4,7 @@
 
 using namespace ReportCodec;
 
-namespace
-{
+namespace {
 
 // The flags a version answer leaves for each model form.
 ModelFlags model(const QString &form)
@@ -29,8 +28,8 @@ ModelFlags model(const QString &form)
     return m;
 }
 
-const QStringList AllForms{"none",   "T47",    "T47_PV", "T47_BX", "T47_XA", "T47_YD",
-                           "T47_HP", "T47_RK", "T68",    "T68_XA", "T68_PV", "PSTN"};
+const QStringList AllForms {"none", "T47", "T47_PV", "T47_BX", "T47_XA", "T47_YD", "T47_HP",
+    "T47_RK", "T68", "T68_XA", "T68_PV", "PSTN"};
 
 FormValues row(int n, const QString &destination, int group, int type, int event)
 {
@@ -43,10 +42,7 @@ FormValues row(int n, const QString &destination, int group, int type, int event
     return v;
 }
 
-QString answer(const QString &fields)
-{
-    return "<OK> RPT?:" + fields + ";\r\n";
-}
+QString answer(const QString &fields) { return "<OK> RPT?:" + fields + ";\r\n"; }
 
 // The one group radio of row 1 the decode checked; -1 when it left them alone.
 int checkedGroup(const FormValues &v)
@@ -66,13 +62,13 @@ class tst_ReportCodec : public QObject
 private slots:
     void typeListFollowsTheModel()
     {
-        const struct {
+        const struct
+        {
             const char *form;
             const char *first;
             int count;
-        } lists[] = {
-            {"none", "Speech", 14},   {"T47", "Speech", 14},    {"T47_PV", "SMS Speech", 18},
-            {"T47_BX", "Speech", 3},  {"T47_XA", "Speech", 6},  {"T47_YD", "Speech", 13},
+        } lists[] = {{"none", "Speech", 14}, {"T47", "Speech", 14}, {"T47_PV", "SMS Speech", 18},
+            {"T47_BX", "Speech", 3}, {"T47_XA", "Speech", 6}, {"T47_YD", "Speech", 13},
             {"T47_RK", "Speech", 13}, {"T68_XA", "Speech", 14}, {"PSTN", "Speech", 14}};
         for (const auto &l : lists) {
             const QStringList names = typeNames(model(l.form));
@@ -113,17 +109,15 @@ private slots:
 
     void refusedRows()
     {
-        const QString unsafe =
-            "Report destination 1 may not contain \",\", \";\" or control characters!";
-        const struct {
+        const QString unsafe
+            = "Report destination 1 may not contain \",\", \";\" or control characters!";
+        const struct
+        {
             int row;
             const char *destination;
             QString message;
-        } cases[] = {{0, "112", "Report idx error!"},
-                     {6, "112", "Report idx error!"},
-                     {1, "10.0.0.1,5000", unsafe},
-                     {1, "112;", unsafe},
-                     {1, "112\rRESET:", unsafe}};
+        } cases[] = {{0, "112", "Report idx error!"}, {6, "112", "Report idx error!"},
+            {1, "10.0.0.1,5000", unsafe}, {1, "112;", unsafe}, {1, "112\rRESET:", unsafe}};
         for (const auto &c : cases) {
             const RowWrite w = rowBody(c.row, row(c.row, c.destination, 1, 0, 0), model("T47"));
             QVERIFY2(!w.ok && w.body.isEmpty(), c.destination);
@@ -136,7 +130,7 @@ private slots:
         for (const QString &form : AllForms)
             QCOMPARE(typeCode("SMS Speech", model(form)), form.endsWith("_PV") ? 35 : 0);
         QCOMPARE(rowBody(1, row(1, "112", 1, 0, 0), model("T47_PV")).body,
-                 QString("RPT:1,112,1,35,0,255"));
+            QString("RPT:1,112,1,35,0,255"));
     }
 
     // Whatever the list shown, a type written and read back selects the same item.
@@ -146,11 +140,11 @@ private slots:
             const ModelFlags m = model(form);
             const QStringList names = typeNames(m);
             for (int index = 0; index < names.size(); ++index) {
-                const QString code =
-                    rowBody(1, row(1, "112", 1, index, 0), m).body.section(',', 3, 3);
+                const QString code
+                    = rowBody(1, row(1, "112", 1, index, 0), m).body.section(',', 3, 3);
                 const QString what = form + " " + names.at(index);
                 QVERIFY2(!code.isEmpty() && code.toInt() == typeCode(names.at(index), m),
-                         qPrintable(what));
+                    qPrintable(what));
                 const RowDecode d = decodeRow(answer("1,112,1," + code + ",0,255"), 1, m);
                 QVERIFY2(d.values.index("comboBox_rpt_type_1") == index, qPrintable(what));
             }
@@ -172,14 +166,12 @@ private slots:
 
     void rowNumber()
     {
-        const struct {
+        const struct
+        {
             const char *received;
             int number;
-        } cases[] = {{"<OK> RPT?:5,112,1,0,0,255;\r\n", 5},
-                     {"<OK> RPT?:,112,1,0,0,255;\r\n", 0},
-                     {"<OK> RPT?:x,112,1,0,0,255;\r\n", 0},
-                     {"<OK> RPT?:;\r\n", 0},
-                     {"<OK> RPT;\r\n", 0}};
+        } cases[] = {{"<OK> RPT?:5,112,1,0,0,255;\r\n", 5}, {"<OK> RPT?:,112,1,0,0,255;\r\n", 0},
+            {"<OK> RPT?:x,112,1,0,0,255;\r\n", 0}, {"<OK> RPT?:;\r\n", 0}, {"<OK> RPT;\r\n", 0}};
         for (const auto &c : cases)
             QVERIFY2(decodeRow(c.received, 1, model("T47")).rowNumber == c.number, c.received);
     }
@@ -187,30 +179,35 @@ private slots:
     // Group, type, option and event fields, and what the decode makes of them.
     void fieldFallbacks()
     {
-        const struct {
+        const struct
+        {
             const char *fields; // group,type,option,event
             const char *form;
             int group; // -1: radios left alone
             int type;
             int option; // -1: left alone
-            int event;  // -1: left alone
+            int event; // -1: left alone
         } cases[] = {
-            {"0,0,0,255", "T47", 1, 0, 0, 0},     {"x,0,0,4", "T47", 1, 0, 0, 1},
-            {"5,0,4,1", "T47", 5, 0, 4, 2},       {"9,0,0,7", "T47", -1, 0, 0, -1},
-            {"-1,0,5,", "T47", -1, 0, -1, -1},    {"1,35,0,255", "T47", 1, 0, 0, 0},
-            {"1,99,0,255", "T47_PV", 1, 0, 0, 0}, {"1,,0,255", "T47_PV", 1, 1, 0, 0},
+            {"0,0,0,255", "T47", 1, 0, 0, 0},
+            {"x,0,0,4", "T47", 1, 0, 0, 1},
+            {"5,0,4,1", "T47", 5, 0, 4, 2},
+            {"9,0,0,7", "T47", -1, 0, 0, -1},
+            {"-1,0,5,", "T47", -1, 0, -1, -1},
+            {"1,35,0,255", "T47", 1, 0, 0, 0},
+            {"1,99,0,255", "T47_PV", 1, 0, 0, 0},
+            {"1,,0,255", "T47_PV", 1, 1, 0, 0},
         };
         for (const auto &c : cases) {
-            const FormValues v =
-                decodeRow(answer(QString("1,112,") + c.fields), 1, model(c.form)).values;
+            const FormValues v
+                = decodeRow(answer(QString("1,112,") + c.fields), 1, model(c.form)).values;
             QVERIFY2(checkedGroup(v) == c.group, c.fields);
             QVERIFY2(v.index("comboBox_rpt_type_1") == c.type, c.fields);
-            QVERIFY2(v.value("comboBox_rpt_option_1") ==
-                         (c.option < 0 ? QVariant() : QVariant(c.option)),
-                     c.fields);
-            QVERIFY2(v.value("comboBox_rpt_event_1") ==
-                         (c.event < 0 ? QVariant() : QVariant(c.event)),
-                     c.fields);
+            QVERIFY2(v.value("comboBox_rpt_option_1")
+                    == (c.option < 0 ? QVariant() : QVariant(c.option)),
+                c.fields);
+            QVERIFY2(
+                v.value("comboBox_rpt_event_1") == (c.event < 0 ? QVariant() : QVariant(c.event)),
+                c.fields);
         }
     }
 };

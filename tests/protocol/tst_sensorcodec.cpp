@@ -6,8 +6,8 @@ using namespace SensorCodec;
 
 namespace {
 
-const Notice ReadAgain =
-    Notice::info("Device type str is NULL ! Please read again !", QStringLiteral("Velomi Tool"));
+const Notice ReadAgain
+    = Notice::info("Device type str is NULL ! Please read again !", QStringLiteral("Velomi Tool"));
 
 QStringList zones(const SensorList &list)
 {
@@ -79,7 +79,7 @@ void TestSensorCodec::emptyTypeAsksToReadAgain()
     const SensorList single = fromSingleAnswer("<OK> DEV?:3,(1,),(2,4),(3,);\r\n");
     const QList<SensorRow> expected = {{"1", "UNKNOWN"}, {"2", "Door Contact"}, {"3", "UNKNOWN"}};
     QCOMPARE(single.rows, expected);
-    QCOMPARE(single.notices, QList<Notice>{ReadAgain}); // told once per list
+    QCOMPARE(single.notices, QList<Notice> {ReadAgain}); // told once per list
 }
 
 void TestSensorCodec::singleAnswer_data()
@@ -95,10 +95,10 @@ void TestSensorCodec::singleAnswer_data()
     }
     twelve += ";\r\n";
 
-    QTest::newRow("zeros") << "<OK> DEV?:3,(0,0),(0,4),(2,6);\r\n" << QStringList{"0", "2"};
+    QTest::newRow("zeros") << "<OK> DEV?:3,(0,0),(0,4),(2,6);\r\n" << QStringList {"0", "2"};
     QTest::newRow("twelve entries") << twelve << twelveZones;
-    QTest::newRow("extra fields") << "<OK> DEV?:2,(1,4,99),(2,6,7);\r\n" << QStringList{"1", "2"};
-    QTest::newRow("count limits") << "<OK> DEV?:1,(1,4),(2,6);\r\n" << QStringList{"1"};
+    QTest::newRow("extra fields") << "<OK> DEV?:2,(1,4,99),(2,6,7);\r\n" << QStringList {"1", "2"};
+    QTest::newRow("count limits") << "<OK> DEV?:1,(1,4),(2,6);\r\n" << QStringList {"1"};
     QTest::newRow("empty list") << "<OK> DEV?:0;\r\n" << QStringList();
     QTest::newRow("no answer") << "<ERROR> DEV?;\r\n" << QStringList();
 }
@@ -125,12 +125,13 @@ void TestSensorCodec::collectedPages_data()
     QTest::addColumn<QList<SensorRow>>("rows");
 
     QTest::newRow("two pages") << ",(1,4),(2,6),(3,7),(4,8),(5,9),(6,65)"
-                               << QList<SensorRow>{{"1", "Door Contact"}, {"2", "Panic Button"},
-                                                   {"3", "Panic Button"}, {"4", "WTR"},
-                                                   {"5", "IR"},           {"6", "515 KQ"}};
+                               << QList<SensorRow> {{"1", "Door Contact"}, {"2", "Panic Button"},
+                                      {"3", "Panic Button"}, {"4", "WTR"}, {"5", "IR"},
+                                      {"6", "515 KQ"}};
     QTest::newRow("repeated zone shown once")
-        << ",(1,4),(2,6),(1,7)" << QList<SensorRow>{{"1", "Door Contact"}, {"2", "Panic Button"}};
-    QTest::newRow("zone 0 skipped") << ",(0,4),(3,11)" << QList<SensorRow>{{"3", "Smoke Detector"}};
+        << ",(1,4),(2,6),(1,7)" << QList<SensorRow> {{"1", "Door Contact"}, {"2", "Panic Button"}};
+    QTest::newRow("zone 0 skipped")
+        << ",(0,4),(3,11)" << QList<SensorRow> {{"3", "Smoke Detector"}};
     QTest::newRow("nothing collected") << "" << QList<SensorRow>();
 }
 

@@ -99,8 +99,8 @@ void TestSettingsCodec::callbackTimerSecondPlace()
     const FormValues back = decodeKey("CBTI", "0,60,1", supported(), false).values;
     QCOMPARE(back.index("comboBox_cbti_twoway"), 30);
     QCOMPARE(back.index("comboBox_CB_checkAccessCode"), 1);
-    QCOMPARE(decodeKey("CBTI", "0,90,0", supported(), false).values.index("comboBox_cbti_twoway"),
-             31);
+    QCOMPARE(
+        decodeKey("CBTI", "0,90,0", supported(), false).values.index("comboBox_cbti_twoway"), 31);
 }
 
 void TestSettingsCodec::zoVoicePrompts()
@@ -115,8 +115,9 @@ void TestSettingsCodec::zoVoicePrompts()
 
     const FormValues back = decodeKey("VOIEN", "5", zo, true).values;
     for (const auto &[box, checked] :
-         {std::pair{"checkBox_voicePrompt_1", true}, std::pair{"checkBox_voicePrompt_2", false},
-          std::pair{"checkBox_voicePrompt_3", true}, std::pair{"checkBox_voicePrompt_4", false}}) {
+        {std::pair {"checkBox_voicePrompt_1", true}, std::pair {"checkBox_voicePrompt_2", false},
+            std::pair {"checkBox_voicePrompt_3", true},
+            std::pair {"checkBox_voicePrompt_4", false}}) {
         QVERIFY(back.contains(box));
         QCOMPARE(back.checked(box), checked);
     }
@@ -128,8 +129,8 @@ void TestSettingsCodec::zoVoicePrompts()
 void TestSettingsCodec::missingSilentMeansEnable()
 {
     QCOMPARE(decodeKey("SILENT", "", supported(), false).values.index("comboBox_mobile_silent"), 1);
-    QCOMPARE(decodeKey("SILENT", "0", supported(), false).values.index("comboBox_mobile_silent"),
-             0);
+    QCOMPARE(
+        decodeKey("SILENT", "0", supported(), false).values.index("comboBox_mobile_silent"), 0);
 }
 
 void TestSettingsCodec::gpsFrames()

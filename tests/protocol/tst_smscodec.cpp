@@ -4,8 +4,7 @@
 
 using namespace SmsCodec;
 
-namespace
-{
+namespace {
 
 FormValues keywordForm(const QString &keyword, const QString &code)
 {
@@ -56,29 +55,29 @@ void TestSmsCodec::keywordAccessChecks_data()
     const QString range = "Min. 4 Max. 8-characters";
     const QString keywordRange = "Min. 0 Max. 15-characters";
 
-    QTest::newRow("15 and 4") << k15 << "1234" << true << QStringList{} << QStringList{} << false;
-    QTest::newRow("15 and 8") << k15 << "12345678" << true << QStringList{} << QStringList{}
+    QTest::newRow("15 and 4") << k15 << "1234" << true << QStringList {} << QStringList {} << false;
+    QTest::newRow("15 and 8") << k15 << "12345678" << true << QStringList {} << QStringList {}
                               << false;
     QTest::newRow("code of 3") << "KTVW"
-                               << "123" << false << QStringList{range} << QStringList{} << false;
+                               << "123" << false << QStringList {range} << QStringList {} << false;
     QTest::newRow("code of 9") << "KTVW"
-                               << "123456789" << false << QStringList{range} << QStringList{}
+                               << "123456789" << false << QStringList {range} << QStringList {}
                                << false;
     QTest::newRow("empty keyword")
         << ""
-        << "1234" << false << QStringList{"Keyword length error!"} << QStringList{} << true;
+        << "1234" << false << QStringList {"Keyword length error!"} << QStringList {} << true;
     QTest::newRow("empty keyword and code")
         << ""
-        << "" << false << QStringList{"Keyword length error!"} << QStringList{} << true;
-    QTest::newRow("16 and empty code") << k16 << "" << false << QStringList{keywordRange, range}
-                                       << QStringList{"lineEdit_access"} << true;
-    QTest::newRow("16 and short code") << k16 << "12" << false << QStringList{keywordRange, range}
-                                       << QStringList{"lineEdit_keywd"} << true;
-    QTest::newRow("16 and good code") << k16 << "1234" << false << QStringList{keywordRange}
-                                      << QStringList{"lineEdit_keywd"} << true;
+        << "" << false << QStringList {"Keyword length error!"} << QStringList {} << true;
+    QTest::newRow("16 and empty code") << k16 << "" << false << QStringList {keywordRange, range}
+                                       << QStringList {"lineEdit_access"} << true;
+    QTest::newRow("16 and short code") << k16 << "12" << false << QStringList {keywordRange, range}
+                                       << QStringList {"lineEdit_keywd"} << true;
+    QTest::newRow("16 and good code") << k16 << "1234" << false << QStringList {keywordRange}
+                                      << QStringList {"lineEdit_keywd"} << true;
     QTest::newRow("empty code") << "KTVW"
-                                << "" << false << QStringList{range}
-                                << QStringList{"lineEdit_access"} << true;
+                                << "" << false << QStringList {range}
+                                << QStringList {"lineEdit_access"} << true;
 }
 
 void TestSmsCodec::keywordAccessChecks()
@@ -179,7 +178,7 @@ void TestSmsCodec::callerIdAnswers()
     QFETCH(int, which);
     QFETCH(QString, number);
     const FormValues v = decodeCallerId(received, which);
-    QCOMPARE(v.names(), QStringList{QString("lineEdit_call_id%1").arg(which)});
+    QCOMPARE(v.names(), QStringList {QString("lineEdit_call_id%1").arg(which)});
     QCOMPARE(v.text(QString("lineEdit_call_id%1").arg(which)), number);
 }
 

@@ -1,7 +1,7 @@
 // The serial link over a pseudo-terminal: the test holds the device's end.
+#include "ptypair.h"
 #include "serial/manageserialport.h"
 #include "serial/portnames.h"
-#include "ptypair.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>
@@ -10,8 +10,7 @@
 
 #include <memory>
 
-namespace
-{
+namespace {
 
 const QByteArray SignalStrengthFrame("AT!XSMSC=CSQ:\r");
 
@@ -76,15 +75,15 @@ private slots:
 void TestManageSerialPort::sendWritesEveryByteInOrder_data()
 {
     QTest::addColumn<QList<QByteArray>>("pieces");
-    QTest::newRow("signal strength frame") << QList<QByteArray>{SignalStrengthFrame};
+    QTest::newRow("signal strength frame") << QList<QByteArray> {SignalStrengthFrame};
     QList<QByteArray> frames;
     for (int i = 0; i < 200; ++i)
         frames << QByteArray("AT!XSMSC=RPT?:") + QByteArray::number(i % 6) + '\r';
     QTest::newRow("many frames back to back") << frames;
     // Larger than the terminal's buffer: later pieces are queued while the
     // first is still being written.
-    QTest::newRow("queued while writing") << QList<QByteArray>{patterned(70000), "tail\r"};
-    QTest::newRow("NUL bytes") << QList<QByteArray>{QByteArray("\0\0x\0", 4)};
+    QTest::newRow("queued while writing") << QList<QByteArray> {patterned(70000), "tail\r"};
+    QTest::newRow("NUL bytes") << QList<QByteArray> {QByteArray("\0\0x\0", 4)};
 }
 
 void TestManageSerialPort::sendWritesEveryByteInOrder()
@@ -159,11 +158,11 @@ void TestManageSerialPort::enablingTwiceKeepsOneDirection()
 void TestManageSerialPort::receivedBytesArriveWholeAndInOrder_data()
 {
     QTest::addColumn<QList<QByteArray>>("pieces");
-    QTest::newRow("answer") << QList<QByteArray>{"<OK> CSQ:23,99;\r\n"};
-    QTest::newRow("NUL inside") << QList<QByteArray>{QByteArray("<OK> VER?:\0T47;\r\n", 17)};
-    QTest::newRow("NUL first and last") << QList<QByteArray>{QByteArray("\0abc\0", 5)};
-    QTest::newRow("split answer") << QList<QByteArray>{"<OK> AP", "N?:inter", "net,,;\r\n"};
-    QTest::newRow("more than a buffer") << QList<QByteArray>{patterned(5000), patterned(3000)};
+    QTest::newRow("answer") << QList<QByteArray> {"<OK> CSQ:23,99;\r\n"};
+    QTest::newRow("NUL inside") << QList<QByteArray> {QByteArray("<OK> VER?:\0T47;\r\n", 17)};
+    QTest::newRow("NUL first and last") << QList<QByteArray> {QByteArray("\0abc\0", 5)};
+    QTest::newRow("split answer") << QList<QByteArray> {"<OK> AP", "N?:inter", "net,,;\r\n"};
+    QTest::newRow("more than a buffer") << QList<QByteArray> {patterned(5000), patterned(3000)};
 }
 
 void TestManageSerialPort::receivedBytesArriveWholeAndInOrder()

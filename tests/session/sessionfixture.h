@@ -15,8 +15,12 @@
 // acknowledged item by item.
 inline QByteArray deviceAnswer(const QString &body, const QString &version)
 {
-    const auto reply = [](const QString &text) { return text.toLatin1() + "\r\n"; };
-    const auto arg = [&body](const char *prefix) { return body.mid(int(qstrlen(prefix))); };
+    const auto reply = [](const QString &text) {
+        return text.toLatin1() + "\r\n";
+    };
+    const auto arg = [&body](const char *prefix) {
+        return body.mid(int(qstrlen(prefix)));
+    };
     if (body == QLatin1String("VER?:"))
         return reply(QStringLiteral("<OK> VER?:%1;").arg(version));
     if (body == QLatin1String("XML?:"))
@@ -50,10 +54,9 @@ inline QByteArray deviceAnswer(const QString &body, const QString &version)
     if (body.startsWith(QLatin1String("RPT?:")))
         return reply(QStringLiteral("<OK> RPT?:%1,5551234,1,0,0,255;").arg(arg("RPT?:")));
     if (body == QLatin1String("INFO:"))
-        return reply(
-            QStringLiteral(
-                "<OK> INFO:%1,\"10.0.0.1\",100,200,356938035643809,262011234567890,Telco,internet;")
-                .arg(version));
+        return reply(QStringLiteral(
+            "<OK> INFO:%1,\"10.0.0.1\",100,200,356938035643809,262011234567890,Telco,internet;")
+                         .arg(version));
     if (body.startsWith(QLatin1String("INACTW?:")))
         return reply(QStringLiteral("<OK> INACTW?:%1,8,0,20,30,240;").arg(arg("INACTW?:")));
     // A write or one-shot: one acknowledgement per item.
@@ -73,8 +76,8 @@ inline FormValues sampleForm()
     v.setText(QStringLiteral("lineEdit_call_id1"), QStringLiteral("+4912345"));
     v.setText(QStringLiteral("lineEdit_call_id2"), QStringLiteral("5551234"));
     for (int row = 1; row <= 5; ++row) {
-        v.setText(QStringLiteral("lineEdit_rpt_to_%1").arg(row),
-                  QStringLiteral("555000%1").arg(row));
+        v.setText(
+            QStringLiteral("lineEdit_rpt_to_%1").arg(row), QStringLiteral("555000%1").arg(row));
         v.setChecked(QStringLiteral("radioButton_rpt_group_%1_1").arg(row), true);
         v.setText(QStringLiteral("comboBox_rpt_type_%1").arg(row), QStringLiteral("Speech"));
     }
@@ -93,9 +96,10 @@ inline FormValues sampleForm()
     return v;
 }
 
-struct SessionFixture {
+struct SessionFixture
+{
     FakeLink link;
-    Session session{&link};
+    Session session {&link};
     FormValues form = sampleForm();
     QString version = QStringLiteral("T47_V1.05");
 
@@ -132,12 +136,11 @@ struct SessionFixture {
         QObject::connect(&session, &Session::progressChanged, [this](int p) { progress << p; });
         QObject::connect(&session, &Session::pagesLocked, [this](bool l) { pages << !l; });
         QObject::connect(&session, &Session::restartingChanged, [this](bool r) { areas << !r; });
-        QObject::connect(&session, &Session::modelDetected,
-                         [this](const ModelFlags &m) { models << m; });
-        QObject::connect(&session, &Session::valuesDecoded,
-                         [this](const FormValues &v) { values << v; });
         QObject::connect(
-            &session, &Session::sensorsListed,
+            &session, &Session::modelDetected, [this](const ModelFlags &m) { models << m; });
+        QObject::connect(
+            &session, &Session::valuesDecoded, [this](const FormValues &v) { values << v; });
+        QObject::connect(&session, &Session::sensorsListed,
             [this](const QList<SensorCodec::SensorRow> &rows) { sensorLists << rows; });
         QObject::connect(&session, &Session::readFinished, [this] { ++readsFinished; });
         QObject::connect(&session, &Session::reopenPortRequested, [this] { ++reopenRequests; });

@@ -2,8 +2,8 @@
 // guards, chunk assembly, the report and sensor chains, the firmware exchange.
 #include <QtTest>
 
-#include "sessionfixture.h"
 #include "session/staleanswerfilter.h"
+#include "sessionfixture.h"
 
 class DispatchTest : public QObject
 {
@@ -16,7 +16,7 @@ private slots:
         f.link.feed("junk");
         QVERIFY(f.settle([&] { return f.session.receivedText() == QLatin1String("junk"); }));
         f.session.signalStrength();
-        QCOMPARE(f.link.sent(), QList<QByteArray>{QByteArray("AT!XSMSC=CSQ:\r")});
+        QCOMPARE(f.link.sent(), QList<QByteArray> {QByteArray("AT!XSMSC=CSQ:\r")});
         QCOMPARE(f.link.sent().first().size(), 14);
         QCOMPARE(f.log.last(), QStringLiteral("AT!XSMSC=CSQ:\r"));
         QCOMPARE(f.session.receivedText(), QString());
@@ -25,8 +25,8 @@ private slots:
 
         f.link.feed("<OK> CSQ:23,99;\r\n");
         QVERIFY(f.settle([&] { return f.session.pendingCommand() == Session::Command::None; }));
-        QCOMPARE(f.values.last().text(QStringLiteral("label_csq")),
-                 QStringLiteral("RSSI:23\r\n99;"));
+        QCOMPARE(
+            f.values.last().text(QStringLiteral("label_csq")), QStringLiteral("RSSI:23\r\n99;"));
         QVERIFY(f.notices.isEmpty());
     }
 
@@ -53,7 +53,7 @@ private slots:
             SessionFixture f;
             f.link.setOpen(false);
             call(f.session);
-            QCOMPARE(f.noticeTexts(), QStringList{"Port not opened!"});
+            QCOMPARE(f.noticeTexts(), QStringList {"Port not opened!"});
             QVERIFY(f.log.isEmpty());
             QVERIFY(f.values.isEmpty());
             QCOMPARE(f.session.lastCommandFrame(), QByteArray());
@@ -63,7 +63,7 @@ private slots:
         SessionFixture f;
         f.link.setOpen(false);
         f.session.loadInformation();
-        QCOMPARE(f.log, QStringList{"AT!XSMSC=INFO:\r"});
+        QCOMPARE(f.log, QStringList {"AT!XSMSC=INFO:\r"});
         QCOMPARE(f.session.pendingCommand(), Session::Command::Information);
         QVERIFY(f.notices.isEmpty());
     }
@@ -78,7 +78,7 @@ private slots:
         f.session.setGsmOnOff(1);
         f.session.omadm(true);
         QCOMPARE(f.link.sentBodies(),
-                 (QStringList{"SCREAM:5", "SCREAM:16", "DEBUG:2", "GSMNF:1;", "OMADM:1;"}));
+            (QStringList {"SCREAM:5", "SCREAM:16", "DEBUG:2", "GSMNF:1;", "OMADM:1;"}));
         QCOMPARE(f.values.last().index(QStringLiteral("comboBox_gsm_on_off_function2")), 1);
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
@@ -100,7 +100,7 @@ private slots:
                 QVERIFY(f.settle([&] { return f.link.sent().size() > 1; }, 500));
                 QCoreApplication::processEvents();
                 QCOMPARE(f.models.size(), 1);
-                QCOMPARE(f.link.sentBodies(), (QStringList{"VER?:", "XML?:"}));
+                QCOMPARE(f.link.sentBodies(), (QStringList {"VER?:", "XML?:"}));
             }
         }
     }
@@ -108,11 +108,11 @@ private slots:
     void echoLinesAreDropped_data()
     {
         QTest::addColumn<QList<QByteArray>>("chunks");
-        QTest::newRow("one chunk") << QList<QByteArray>{"AT!XSMSC:VER?:\r\n<OK> VER?:T47_V1;\r\n"};
+        QTest::newRow("one chunk") << QList<QByteArray> {"AT!XSMSC:VER?:\r\n<OK> VER?:T47_V1;\r\n"};
         QTest::newRow("echo then answer")
-            << QList<QByteArray>{"AT!XSMSC:VER?:\r\n", "<OK> VER?:T47_V1;\r\n"};
+            << QList<QByteArray> {"AT!XSMSC:VER?:\r\n", "<OK> VER?:T47_V1;\r\n"};
         QTest::newRow("echo split")
-            << QList<QByteArray>{"AT!XSM", "SC:VER?:\r", "\n<OK> VER?:T4", "7_V1;\r\n"};
+            << QList<QByteArray> {"AT!XSM", "SC:VER?:\r", "\n<OK> VER?:T4", "7_V1;\r\n"};
     }
     void echoLinesAreDropped()
     {
@@ -140,8 +140,8 @@ private slots:
         QStringList rows;
         for (const QString &body : f.link.sentBodies())
             rows << body.left(6);
-        QCOMPARE(rows, (QStringList{"RPT:1,", "RPT:2,", "RPT:3,", "RPT:4,", "RPT:5,"}));
-        QCOMPARE(f.noticeTexts(), QStringList{"Write command success!  "});
+        QCOMPARE(rows, (QStringList {"RPT:1,", "RPT:2,", "RPT:3,", "RPT:4,", "RPT:5,"}));
+        QCOMPARE(f.noticeTexts(), QStringList {"Write command success!  "});
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
@@ -153,7 +153,7 @@ private slots:
         f.session.writeReports();
         QVERIFY(f.settle());
         QCOMPARE(f.link.sentBodies().size(), 3);
-        QCOMPARE(f.noticeTexts(), QStringList{"Write command error!  "});
+        QCOMPARE(f.noticeTexts(), QStringList {"Write command error!  "});
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
@@ -164,8 +164,10 @@ private slots:
         QTest::addColumn<QString>("silentOn");
         QTest::addColumn<QString>("chain");
         QTest::addColumn<bool>("writeReports");
-        QTest::newRow("third report row") << "RPT:3" << "Report write" << true;
-        QTest::newRow("second sensor page") << "DEV?:5" << "Sensor list" << false;
+        QTest::newRow("third report row") << "RPT:3"
+                                          << "Report write" << true;
+        QTest::newRow("second sensor page") << "DEV?:5"
+                                            << "Sensor list" << false;
     }
     void silentDeviceEndsTheOtherChains()
     {
@@ -179,14 +181,13 @@ private slots:
             f.session.writeReports();
         else
             f.session.addSensor(QStringLiteral("00001a2b"));
-        QVERIFY(f.settle([&] {
-            return f.noticeTexts().join(' ').contains(QLatin1String("did not answer"));
-        }));
+        QVERIFY(f.settle(
+            [&] { return f.noticeTexts().join(' ').contains(QLatin1String("did not answer")); }));
         QVERIFY(f.link.sentBodies().last().startsWith(silentOn));
         const QString warning = f.noticeTexts().last();
         QVERIFY2(warning.contains(QLatin1String("\"") + f.link.sentBodies().last())
-                     && warning.contains(chain),
-                 qPrintable(warning));
+                && warning.contains(chain),
+            qPrintable(warning));
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(!f.session.isBusy());
         QCOMPARE(f.pages.last(), true);
@@ -197,8 +198,8 @@ private slots:
         QTest::addColumn<QString>("version");
         QTest::addColumn<QStringList>("queries");
         QTest::newRow("paged") << "T47_V1.05"
-                               << QStringList{"DEV?:0", "DEV?:5", "DEV?:10", "DEV?:15"};
-        QTest::newRow("no version read") << QString() << QStringList{"DEV?:"};
+                               << QStringList {"DEV?:0", "DEV?:5", "DEV?:10", "DEV?:15"};
+        QTest::newRow("no version read") << QString() << QStringList {"DEV?:"};
     }
     void sensorListAfterAdd()
     {
@@ -212,9 +213,9 @@ private slots:
         }
         f.session.addSensor(QStringLiteral("00001a2b"));
         QVERIFY(f.settle([&] { return !f.sensorLists.isEmpty(); }));
-        QCOMPARE(f.link.sentBodies(), QStringList{"DEVAD:00001a2b"} + queries);
-        QCOMPARE(f.noticeTexts(), QStringList{"Add Device command success!  "});
-        const QList<SensorCodec::SensorRow> expected{{"1", "Door Contact"}, {"2", "Panic Button"}};
+        QCOMPARE(f.link.sentBodies(), QStringList {"DEVAD:00001a2b"} + queries);
+        QCOMPARE(f.noticeTexts(), QStringList {"Add Device command success!  "});
+        const QList<SensorCodec::SensorRow> expected {{"1", "Door Contact"}, {"2", "Panic Button"}};
         QCOMPARE(f.sensorLists.last(), expected);
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
@@ -231,7 +232,7 @@ private slots:
         f.link.feed(";\r\n");
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }, 300));
         QTest::qWait(20);
-        QCOMPARE(f.noticeTexts(), QStringList{"Write command error!  "});
+        QCOMPARE(f.noticeTexts(), QStringList {"Write command error!  "});
     }
 
     void multiItemAcknowledgementInPiecesSucceedsOnce()
@@ -247,7 +248,7 @@ private slots:
         }
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }, 300));
         QTest::qWait(20);
-        QCOMPARE(f.noticeTexts(), QStringList{"Write command success!  "});
+        QCOMPARE(f.noticeTexts(), QStringList {"Write command success!  "});
     }
 
     void firmwareRefusedStartStaysIdle()
@@ -265,7 +266,7 @@ private slots:
         closed.link.setOpen(false);
         QVERIFY(closed.session.loadFirmware(QByteArray(100000, 'x')));
         closed.session.startUpgrade();
-        QCOMPARE(closed.noticeTexts(), QStringList{"Port not opened!"});
+        QCOMPARE(closed.noticeTexts(), QStringList {"Port not opened!"});
         QVERIFY(!closed.session.isUpgrading());
         QCOMPARE(closed.pages.last(), true);
     }
@@ -281,8 +282,9 @@ private slots:
         QCOMPARE(f.link.sent().first().left(12), QByteArray("AT!XUPGRADE,"));
         QCOMPARE(f.link.sent().size(), 1 + (100000 + 255) / 256);
         QCOMPARE(f.closeRequests, 1);
-        QCOMPARE(f.noticeTexts(), (QStringList{"MG Upgrade Finish. Please wait 30 seconds!",
-                                               "Countdown finish. Read Configuration!"}));
+        QCOMPARE(f.noticeTexts(),
+            (QStringList {"MG Upgrade Finish. Please wait 30 seconds!",
+                "Countdown finish. Read Configuration!"}));
         QCOMPARE(f.progress.last(), 100);
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
         QVERIFY(f.log.contains(QStringLiteral("0 sec")));
@@ -310,19 +312,19 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("chunks");
         QTest::addColumn<QByteArray>("passed");
         QTest::newRow("late query answer")
-            << "CFG1?:" << QList<QByteArray>{"<OK> CFG1?:A:1;\r\n<OK> K"} << QByteArray("<OK> K");
+            << "CFG1?:" << QList<QByteArray> {"<OK> CFG1?:A:1;\r\n<OK> K"} << QByteArray("<OK> K");
         QTest::newRow("late ack in pieces")
-            << "APN:x,y,z" << QList<QByteArray>{"<OK> AP", "N;\r\n<OK> KEYWD;"}
+            << "APN:x,y,z" << QList<QByteArray> {"<OK> AP", "N;\r\n<OK> KEYWD;"}
             << QByteArray("<OK> KEYWD;");
         QTest::newRow("late error")
-            << "RPT:2,5,1,0,0,255" << QList<QByteArray>{"<ERROR> RPT;\r\n"} << QByteArray();
+            << "RPT:2,5,1,0,0,255" << QList<QByteArray> {"<ERROR> RPT;\r\n"} << QByteArray();
         QTest::newRow("echo passes")
-            << "VER?:" << QList<QByteArray>{"AT!XSMSC:APN?:\r\n<OK> VER?:x;\r\n"}
+            << "VER?:" << QList<QByteArray> {"AT!XSMSC:APN?:\r\n<OK> VER?:x;\r\n"}
             << QByteArray("AT!XSMSC:APN?:\r\n");
         QTest::newRow("other answer ends watch")
-            << "VER?:" << QList<QByteArray>{"<OK> APN?:a,b,c;\r\n<OK> VER?:x;\r\n"}
+            << "VER?:" << QList<QByteArray> {"<OK> APN?:a,b,c;\r\n<OK> VER?:x;\r\n"}
             << QByteArray("<OK> APN?:a,b,c;\r\n<OK> VER?:x;\r\n");
-        QTest::newRow("similar key kept") << "RPT:1,x" << QList<QByteArray>{"<OK> RPT?:1,x;\r\n"}
+        QTest::newRow("similar key kept") << "RPT:1,x" << QList<QByteArray> {"<OK> RPT?:1,x;\r\n"}
                                           << QByteArray("<OK> RPT?:1,x;\r\n");
     }
     void staleFilter()

@@ -4,16 +4,15 @@
 
 #include "sessionfixture.h"
 
-namespace
-{
+namespace {
 QStringList commonTail()
 {
-    return {QStringLiteral("APN?:"),    QStringLiteral("CFG1?:"),   QStringLiteral("CFG2?:"),
-            QStringLiteral("CAL?:1"),   QStringLiteral("CAL?:2"),   QStringLiteral("GEOFE?:1"),
-            QStringLiteral("GEOFE?:2"), QStringLiteral("GEOFE?:3"), QStringLiteral("DEV?:0"),
-            QStringLiteral("DEV?:5"),   QStringLiteral("DEV?:10"),  QStringLiteral("DEV?:15"),
-            QStringLiteral("CSQ:"),     QStringLiteral("RPT?:1"),   QStringLiteral("RPT?:2"),
-            QStringLiteral("RPT?:3"),   QStringLiteral("RPT?:4"),   QStringLiteral("RPT?:5")};
+    return {QStringLiteral("APN?:"), QStringLiteral("CFG1?:"), QStringLiteral("CFG2?:"),
+        QStringLiteral("CAL?:1"), QStringLiteral("CAL?:2"), QStringLiteral("GEOFE?:1"),
+        QStringLiteral("GEOFE?:2"), QStringLiteral("GEOFE?:3"), QStringLiteral("DEV?:0"),
+        QStringLiteral("DEV?:5"), QStringLiteral("DEV?:10"), QStringLiteral("DEV?:15"),
+        QStringLiteral("CSQ:"), QStringLiteral("RPT?:1"), QStringLiteral("RPT?:2"),
+        QStringLiteral("RPT?:3"), QStringLiteral("RPT?:4"), QStringLiteral("RPT?:5")};
 }
 
 const QString Success = QStringLiteral("Read configuration success!");
@@ -28,14 +27,14 @@ private slots:
         QTest::addColumn<QString>("version");
         QTest::addColumn<QStringList>("queries");
         QTest::addColumn<int>("finalCode");
-        const QStringList ver{QStringLiteral("VER?:")};
-        const QStringList xml{QStringLiteral("XML?:")};
+        const QStringList ver {QStringLiteral("VER?:")};
+        const QStringList xml {QStringLiteral("XML?:")};
         QTest::newRow("T47") << "T47_V1.05" << ver + xml + commonTail() << 0;
         QTest::newRow("T68") << "T68_V2.01" << ver + commonTail() << 0;
         QTest::newRow("_QO") << "T41_QO_V1.0" << ver + commonTail() + QStringList {"INFO:"}
                              << int(Session::Command::Information);
         QTest::newRow("_KAL") << "T68_KAL_V1.0"
-                              << ver + commonTail() + QStringList{"INACTW?:1", "INACTW?:2"} << 0;
+                              << ver + commonTail() + QStringList {"INACTW?:1", "INACTW?:2"} << 0;
         QTest::newRow("unsupported") << "T30_V1.0" << ver << 0;
         QTest::newRow("base station") << "PSTN_BASE_V3" << ver << 0;
     }
@@ -53,9 +52,9 @@ private slots:
         QVERIFY(f.session.configurationRead());
 
         const bool supported = queries.size() > 1;
-        const QString expectedNotice =
-            supported ? Success : QStringLiteral("T9_W5 or T47 or T41 or T68 only!");
-        QCOMPARE(f.noticeTexts(), QStringList{expectedNotice});
+        const QString expectedNotice
+            = supported ? Success : QStringLiteral("T9_W5 or T47 or T41 or T68 only!");
+        QCOMPARE(f.noticeTexts(), QStringList {expectedNotice});
         QCOMPARE(f.session.completedReads(), supported ? 1 : 0);
         QCOMPARE(f.readsFinished, supported ? 1 : 0);
         QCOMPARE(f.models.size(), 1);
@@ -73,8 +72,7 @@ private slots:
         SessionFixture f;
         f.version = QStringLiteral("T68_KAL_V1.0");
         QList<QPair<bool, bool>> variantPages;
-        QObject::connect(
-            &f.session, &Session::variantPagesRequested,
+        QObject::connect(&f.session, &Session::variantPagesRequested,
             [&](bool info, bool mobility) { variantPages << qMakePair(info, mobility); });
         f.link.script(QStringLiteral("INACTW?:2"), QByteArray()); // held back
         f.session.startRead();
@@ -83,11 +81,11 @@ private slots:
         QTest::qWait(20);
         QVERIFY(f.notices.isEmpty());
         QCOMPARE(f.session.completedReads(), 1);
-        QCOMPARE(variantPages, (QList<QPair<bool, bool>>{{false, true}}));
+        QCOMPARE(variantPages, (QList<QPair<bool, bool>> {{false, true}}));
 
         f.link.feed("<OK> INACTW?:2,8,0,20,30,720;\r\n");
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }));
-        QCOMPARE(f.noticeTexts(), QStringList{Success});
+        QCOMPARE(f.noticeTexts(), QStringList {Success});
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
 
@@ -97,8 +95,8 @@ private slots:
         f.link.script(QStringLiteral("XML?:"), "<ERROR> XML?;\r\n");
         f.session.startRead();
         QVERIFY(f.settle());
-        QCOMPARE(f.link.sentBodies().mid(1, 2), (QStringList{"XML?:", "APN?:"}));
-        QCOMPARE(f.noticeTexts(), QStringList{Success});
+        QCOMPARE(f.link.sentBodies().mid(1, 2), (QStringList {"XML?:", "APN?:"}));
+        QCOMPARE(f.noticeTexts(), QStringList {Success});
         for (const FormValues &v : f.values)
             QVERIFY(!v.contains(QStringLiteral("lineEdit_XML_user")));
     }
@@ -163,8 +161,8 @@ private slots:
         QVERIFY(f.settle([&] { return f.link.sentBodies().contains(QStringLiteral("VER?:")); }));
         QVERIFY(f.settle());
 
-        QCOMPARE(f.noticeTexts().first(),
-                 QStringLiteral("Reboot Device OK, please wait 30 seconds!"));
+        QCOMPARE(
+            f.noticeTexts().first(), QStringLiteral("Reboot Device OK, please wait 30 seconds!"));
         QStringList countdown;
         for (const QString &line : f.log)
             if (line.endsWith(QLatin1String(" sec")))
@@ -173,7 +171,7 @@ private slots:
         for (int s = 30; s >= 0; --s)
             expected << QStringLiteral("%1 sec").arg(s);
         QCOMPARE(countdown, expected);
-        QCOMPARE(f.areas, (QList<bool>{false, true}));
+        QCOMPARE(f.areas, (QList<bool> {false, true}));
         QCOMPARE(f.pages.first(), false);
         QCOMPARE(f.link.sentBodies().count(QStringLiteral("VER?:")), 1);
         QCOMPARE(f.session.completedReads(), 1);

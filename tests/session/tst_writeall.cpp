@@ -4,8 +4,7 @@
 
 #include "sessionfixture.h"
 
-namespace
-{
+namespace {
 QStringList reportRows(int count)
 {
     QStringList rows;
@@ -37,19 +36,17 @@ private slots:
         QTest::addColumn<QString>("version");
         QTest::addColumn<QStringList>("frames");
         QTest::addColumn<QList<int>>("progress");
-        const QStringList head{"KEYWD:", "APN:"};
-        const QStringList tail{"BTNEV:", "GEOTR:", "CALID:"};
-        QTest::newRow("T47") << "T47_V1.05" << head + reportRows(5) + QStringList{"XML:"} + tail
-                             << QList<int>{10, 7, 14, 21, 28, 35, 42, 70, 77, 84, 100};
+        const QStringList head {"KEYWD:", "APN:"};
+        const QStringList tail {"BTNEV:", "GEOTR:", "CALID:"};
+        QTest::newRow("T47") << "T47_V1.05" << head + reportRows(5) + QStringList {"XML:"} + tail
+                             << QList<int> {10, 7, 14, 21, 28, 35, 42, 70, 77, 84, 100};
         QTest::newRow("T2") << "T41_T2_V1.0"
-                            << head + reportRows(5) +
-                                   QStringList{"XML:", "GEOFE:1,1,", "GEOFE:2,0,0,0,0",
-                                               "GEOFE:3,2,3,"} +
-                                   tail
-                            << QList<int>{10, 7, 14, 21, 28, 35, 42, 49, 56, 63, 70, 77, 84, 100};
+                            << head + reportRows(5)
+                + QStringList {"XML:", "GEOFE:1,1,", "GEOFE:2,0,0,0,0", "GEOFE:3,2,3,"} + tail
+                            << QList<int> {10, 7, 14, 21, 28, 35, 42, 49, 56, 63, 70, 77, 84, 100};
         QTest::newRow("T68") << "T68_V2.01"
-                             << head + reportRows(4) + QStringList{"GEOFE:1,1,"} + tail
-                             << QList<int>{10, 11, 22, 33, 44, 55, 66, 77, 88, 100};
+                             << head + reportRows(4) + QStringList {"GEOFE:1,1,"} + tail
+                             << QList<int> {10, 11, 22, 33, 44, 55, 66, 77, 88, 100};
         // A base station never passes the version step (unsupportedModelOnlySays).
     }
     void branches()
@@ -70,10 +67,10 @@ private slots:
         f.session.startWriteAll();
         QVERIFY(f.settle());
         QVERIFY2(framesMatch(f.link.sentBodies(), frames),
-                 qPrintable(f.link.sentBodies().join(QLatin1String(" | "))));
+            qPrintable(f.link.sentBodies().join(QLatin1String(" | "))));
         QCOMPARE(f.progress, progress);
-        QCOMPARE(f.pages, (QList<bool>{false, true}));
-        QCOMPARE(f.noticeTexts(), QStringList{Done});
+        QCOMPARE(f.pages, (QList<bool> {false, true}));
+        QCOMPARE(f.noticeTexts(), QStringList {Done});
         QCOMPARE(pendingAtSuccess, 0); // state settled before the box shows
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
@@ -84,7 +81,7 @@ private slots:
         f.link.setOpen(false);
         QVERIFY(!f.session.canWriteAll());
         f.session.startWriteAll();
-        QCOMPARE(f.noticeTexts(), QStringList{"Serial Port is not open! \"Write All\""});
+        QCOMPARE(f.noticeTexts(), QStringList {"Serial Port is not open! \"Write All\""});
         QVERIFY(f.link.sent().isEmpty());
         QVERIFY(f.pages.isEmpty());
         QVERIFY(f.log.isEmpty());
@@ -129,7 +126,7 @@ private slots:
         f.session.startWriteAll();
         QVERIFY(f.settle());
         QCOMPARE(f.link.sentBodies().last().left(refused.size()), refused);
-        QCOMPARE(f.noticeTexts(), QStringList{warning});
+        QCOMPARE(f.noticeTexts(), QStringList {warning});
         QCOMPARE(f.pages.last(), true);
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
     }
@@ -174,7 +171,7 @@ private slots:
         QCOMPARE(f.pages.last(), true);
         QVERIFY(f.notices.size() >= 2);
         QVERIFY2(f.notices.last().text.contains(QStringLiteral("\"%1\"").arg(page)),
-                 qPrintable(f.notices.last().text));
+            qPrintable(f.notices.last().text));
     }
 
     void silentDeviceEndsChainAndLateAnswerIsIgnored()
@@ -185,7 +182,7 @@ private slots:
         f.session.startWriteAll();
         QVERIFY(f.settle([&] { return !f.notices.isEmpty(); }));
         QCOMPARE(f.session.pendingCommand(), Session::Command::None);
-        QCOMPARE(f.pages, (QList<bool>{false, true}));
+        QCOMPARE(f.pages, (QList<bool> {false, true}));
         QVERIFY(f.notices.first().text.contains(QLatin1String("\"APN:internet")));
         QVERIFY(f.notices.first().text.contains(QLatin1String("Write All")));
 
@@ -203,7 +200,7 @@ private slots:
         QVERIFY(f.link.sentBodies().at(0).startsWith(QLatin1String("KEYWD:")));
         QVERIFY(f.link.sentBodies().at(1).startsWith(QLatin1String("APN:")));
         QVERIFY(f.link.sentBodies().at(2).startsWith(QLatin1String("RPT:1,")));
-        QCOMPARE(f.noticeTexts(), QStringList{Done});
+        QCOMPARE(f.noticeTexts(), QStringList {Done});
     }
 };
 

@@ -10,10 +10,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-DevSimProcess::DevSimProcess()
-{
-    m_process.setProgram(QStringLiteral(VELOMI_DEVSIM_PATH));
-}
+DevSimProcess::DevSimProcess() { m_process.setProgram(QStringLiteral(VELOMI_DEVSIM_PATH)); }
 
 DevSimProcess::~DevSimProcess()
 {
@@ -21,10 +18,7 @@ DevSimProcess::~DevSimProcess()
         stop();
 }
 
-QString DevSimProcess::dumpPath() const
-{
-    return m_dir.filePath(QStringLiteral("dump.json"));
-}
+QString DevSimProcess::dumpPath() const { return m_dir.filePath(QStringLiteral("dump.json")); }
 
 bool DevSimProcess::start(const QStringList &arguments, int timeoutMs)
 {
@@ -32,7 +26,7 @@ bool DevSimProcess::start(const QStringList &arguments, int timeoutMs)
         m_error = QStringLiteral("no temporary folder for the dump");
         return false;
     }
-    m_process.setArguments(arguments + QStringList{QStringLiteral("--dump"), dumpPath()});
+    m_process.setArguments(arguments + QStringList {QStringLiteral("--dump"), dumpPath()});
     m_process.start();
     if (!m_process.waitForStarted(timeoutMs)) {
         m_error = QStringLiteral("velomi-devsim did not start: ") + m_process.errorString();
@@ -40,8 +34,8 @@ bool DevSimProcess::start(const QStringList &arguments, int timeoutMs)
     }
     QByteArray line;
     if (!waitForLine("/", timeoutMs, line)) {
-        m_error = QStringLiteral("velomi-devsim gave no terminal path: ") +
-                  QString::fromLocal8Bit(m_process.readAllStandardError());
+        m_error = QStringLiteral("velomi-devsim gave no terminal path: ")
+            + QString::fromLocal8Bit(m_process.readAllStandardError());
         return false;
     }
     m_portPath = QString::fromLocal8Bit(line);
@@ -98,10 +92,7 @@ QJsonObject DevSimProcess::dump() const
 
 // ---- DevSimTerminal ----------------------------------------------------------------------------
 
-DevSimTerminal::~DevSimTerminal()
-{
-    close();
-}
+DevSimTerminal::~DevSimTerminal() { close(); }
 
 bool DevSimTerminal::open(const QString &path)
 {
@@ -109,7 +100,7 @@ bool DevSimTerminal::open(const QString &path)
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
         return false;
-    termios raw{};
+    termios raw {};
     ::tcgetattr(m_fd, &raw);
     ::cfmakeraw(&raw);
     ::cfsetspeed(&raw, B115200);
@@ -132,7 +123,7 @@ void DevSimTerminal::write(const QByteArray &bytes)
         if (n > 0) {
             done += n;
         } else {
-            pollfd p{m_fd, POLLOUT, 0};
+            pollfd p {m_fd, POLLOUT, 0};
             ::poll(&p, 1, 100);
         }
     }
@@ -140,7 +131,7 @@ void DevSimTerminal::write(const QByteArray &bytes)
 
 QByteArray DevSimTerminal::readSome(int timeoutMs)
 {
-    pollfd p{m_fd, POLLIN, 0};
+    pollfd p {m_fd, POLLIN, 0};
     if (m_fd < 0 || ::poll(&p, 1, std::max(0, timeoutMs)) <= 0)
         return {};
     char buffer[4096];

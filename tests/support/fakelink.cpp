@@ -2,8 +2,7 @@
 
 #include <QTimer>
 
-namespace
-{
+namespace {
 const QByteArray Head = QByteArrayLiteral("AT!XSMSC=");
 }
 
@@ -32,9 +31,9 @@ bool FakeLink::send(const QByteArray &bytes)
             found = true;
         }
     }
-    const QByteArray answer = found        ? script_.value(best)
-                              : responder_ ? responder_(body)
-                                           : QByteArray();
+    const QByteArray answer = found ? script_.value(best)
+        : responder_                ? responder_(body)
+                                    : QByteArray();
     if (answer.isEmpty())
         return true;
     const int step = chunkSize_ > 0 ? chunkSize_ : int(answer.size());

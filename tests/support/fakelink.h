@@ -16,7 +16,7 @@ class FakeLink : public Link
 public:
     using Responder = std::function<QByteArray(const QString &body)>;
 
-    explicit FakeLink(QObject *parent = nullptr) : Link(parent) {}
+    explicit FakeLink(QObject *parent = nullptr) : Link(parent) { }
 
     bool isOpen() const override { return open_; }
     void setOpen(bool open) { open_ = open; }

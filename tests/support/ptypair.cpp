@@ -10,12 +10,11 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 bool makeRaw(int fd)
 {
-    termios tio{};
+    termios tio {};
     if (tcgetattr(fd, &tio) != 0)
         return false;
     cfmakeraw(&tio);
@@ -24,8 +23,8 @@ bool makeRaw(int fd)
 
 QString systemError(const char *what)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                        QString::fromLocal8Bit(strerror(errno)));
+    return QStringLiteral("%1: %2").arg(
+        QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
 }
 
 } // namespace
@@ -77,7 +76,7 @@ bool PtyPair::writeMaster(const QByteArray &bytes)
         const qint64 left = 1000 - clock.elapsed();
         if (left <= 0)
             return false;
-        pollfd pfd{masterFd_, POLLOUT, 0};
+        pollfd pfd {masterFd_, POLLOUT, 0};
         ::poll(&pfd, 1, int(left));
     }
     return true;
@@ -102,7 +101,7 @@ QByteArray PtyPair::readMaster(int timeoutMs, int expectedBytes)
         const qint64 left = timeoutMs - clock.elapsed();
         if (left <= 0)
             break;
-        pollfd pfd{masterFd_, POLLIN, 0};
+        pollfd pfd {masterFd_, POLLIN, 0};
         ::poll(&pfd, 1, int(left));
     }
     return got;

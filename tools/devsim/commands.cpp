@@ -6,11 +6,10 @@
 #include <QMap>
 #include <QRegularExpression>
 
-namespace
-{
+namespace {
 
-const QMap<QString, QString> ErrorWords = {
-    {"en", "<ERROR> "}, {"de", "<Fehler> "}, {"fr", "<ERREUR> "}, {"nl", "<FOUT> "}};
+const QMap<QString, QString> ErrorWords
+    = {{"en", "<ERROR> "}, {"de", "<Fehler> "}, {"fr", "<ERREUR> "}, {"nl", "<FOUT> "}};
 
 // "n" from 1 to last, or 0.
 int indexArgument(const QString &argument, int last)
@@ -223,10 +222,8 @@ Reply CommandProcessor::infoQuery(const QString &argument)
     if (!argument.isEmpty())
         return {error("INFO")};
     const auto &s = m_state.status;
-    const QStringList fields = {m_state.version,     "\"" + s.value("IP") + "\"",
-                                s.value("RX"),       s.value("TX"),
-                                s.value("IMEI"),     s.value("IMSI"),
-                                s.value("OPERATOR"), m_state.apn.value(0)};
+    const QStringList fields = {m_state.version, "\"" + s.value("IP") + "\"", s.value("RX"),
+        s.value("TX"), s.value("IMEI"), s.value("IMSI"), s.value("OPERATOR"), m_state.apn.value(0)};
     return {ok("INFO:" + fields.join(QLatin1Char(',')))};
 }
 
@@ -239,31 +236,19 @@ Reply CommandProcessor::oneShotInRange(const char *key, const QString &argument,
     return {valid ? ok(QLatin1String(key)) : error(QLatin1String(key))};
 }
 
-Reply CommandProcessor::scream(const QString &a)
-{
-    return oneShotInRange("SCREAM", a, 5, 60);
-}
-Reply CommandProcessor::locate(const QString &a)
-{
-    return oneShotInRange("LOC", a, 0, 1);
-}
-Reply CommandProcessor::debugLevel(const QString &a)
-{
-    return oneShotInRange("DEBUG", a, 0, 2);
-}
-Reply CommandProcessor::omadm(const QString &a)
-{
-    return oneShotInRange("OMADM", a, 0, 1);
-}
+Reply CommandProcessor::scream(const QString &a) { return oneShotInRange("SCREAM", a, 5, 60); }
+Reply CommandProcessor::locate(const QString &a) { return oneShotInRange("LOC", a, 0, 1); }
+Reply CommandProcessor::debugLevel(const QString &a) { return oneShotInRange("DEBUG", a, 0, 2); }
+Reply CommandProcessor::omadm(const QString &a) { return oneShotInRange("OMADM", a, 0, 1); }
 
 Reply CommandProcessor::reset(const QString &argument)
 {
-    return argument.isEmpty() ? Reply{ok("RESET"), true} : Reply{error("RESET")};
+    return argument.isEmpty() ? Reply {ok("RESET"), true} : Reply {error("RESET")};
 }
 
 Reply CommandProcessor::resetGsm(const QString &argument)
 {
-    return argument.isEmpty() ? Reply{ok("RSTG"), true} : Reply{error("RSTG")};
+    return argument.isEmpty() ? Reply {ok("RSTG"), true} : Reply {error("RSTG")};
 }
 
 Reply CommandProcessor::factoryReset(const QString &argument)

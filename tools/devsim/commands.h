@@ -5,8 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
-struct Reply {
-    QByteArray text;      // one line ended by "\r\n"
+struct Reply
+{
+    QByteArray text; // one line ended by "\r\n"
     bool restart = false; // RESET/RSTG: the device goes quiet for a while after answering
 };
 
@@ -20,7 +21,8 @@ public:
 
 private:
     using Handler = Reply (CommandProcessor::*)(const QString &argument);
-    struct Command {
+    struct Command
+    {
         const char *keyword;
         Handler handler;
         bool oneShot; // recorded in the state's history

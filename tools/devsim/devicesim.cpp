@@ -1,7 +1,6 @@
 #include "devicesim.h"
 
-namespace
-{
+namespace {
 
 const QByteArray CommandHead = "AT!XSMSC=";
 const QByteArray EchoHead = "AT!XSMSC:";
@@ -9,8 +8,8 @@ constexpr int MaxLineLength = 4096;
 
 } // namespace
 
-DeviceSim::DeviceSim(const Options &options, DeviceState &state, PtyLink &link, FrameLog &log,
-                     QObject *parent)
+DeviceSim::DeviceSim(
+    const Options &options, DeviceState &state, PtyLink &link, FrameLog &log, QObject *parent)
     : QObject(parent), m_options(options), m_state(state), m_link(link), m_log(log),
       m_processor(state, options.language, !options.noXml), m_firmware(options.failBlocks),
       m_random(options.seed)
@@ -97,8 +96,8 @@ bool DeviceSim::muted()
 {
     ++m_frames;
     const bool byCount = m_options.muteAfterFrames >= 0 && m_frames > m_options.muteAfterFrames;
-    const bool byTime = m_options.muteAfterSeconds >= 0 &&
-                        m_uptime.elapsed() >= qint64(m_options.muteAfterSeconds * 1000);
+    const bool byTime = m_options.muteAfterSeconds >= 0
+        && m_uptime.elapsed() >= qint64(m_options.muteAfterSeconds * 1000);
     if (byCount || byTime)
         m_log.note(QStringLiteral("muted: no answer"));
     return byCount || byTime;

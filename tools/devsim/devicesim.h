@@ -18,7 +18,7 @@ class DeviceSim : public QObject
     Q_OBJECT
 public:
     DeviceSim(const Options &options, DeviceState &state, PtyLink &link, FrameLog &log,
-              QObject *parent = nullptr);
+        QObject *parent = nullptr);
 
     void receive(const QByteArray &bytes);
 

@@ -7,17 +7,34 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // The configuration a device leaves the factory with.
 const QMap<QString, QString> FactorySettings = {
-    {"BTNEV", "100"},         {"GUDT", "10,10"}, {"TESTC", "1440,60,0"}, {"RPACK", "0"},
-    {"SNDCR", "1,1"},         {"ANSIN", "1,0"},  {"CUTV", "1"},          {"CBTI", "10,10,0"},
-    {"SPKVL", "4"},           {"SILENT", "0"},   {"VOIEN", "1"},         {"CGPS", "0"},
-    {"FALDE", "1"},           {"SLEEP", "0"},    {"LANG", "0"},          {"FSST", "3,3"},
-    {"GEOTR", "1,0,0"},       {"TRACR", "0"},    {"RPPRIO", "0"},        {"RFIGN", "0"},
-    {"RFGPS", "0"},           {"GEGPS", "0,0"},  {"GSMNF", "0"},         {"FORBID", "0"},
+    {"BTNEV", "100"},
+    {"GUDT", "10,10"},
+    {"TESTC", "1440,60,0"},
+    {"RPACK", "0"},
+    {"SNDCR", "1,1"},
+    {"ANSIN", "1,0"},
+    {"CUTV", "1"},
+    {"CBTI", "10,10,0"},
+    {"SPKVL", "4"},
+    {"SILENT", "0"},
+    {"VOIEN", "1"},
+    {"CGPS", "0"},
+    {"FALDE", "1"},
+    {"SLEEP", "0"},
+    {"LANG", "0"},
+    {"FSST", "3,3"},
+    {"GEOTR", "1,0,0"},
+    {"TRACR", "0"},
+    {"RPPRIO", "0"},
+    {"RFIGN", "0"},
+    {"RFGPS", "0"},
+    {"GEGPS", "0,0"},
+    {"GSMNF", "0"},
+    {"FORBID", "0"},
     {"INACT", "0,0,5,0,240"},
 };
 
@@ -34,13 +51,10 @@ const int SensorTypes[] = {4, 6, 5, 11, 34, 2, 13, 9, 20, 22};
 
 Fence factoryFence()
 {
-    return Fence{Fence::Circle, true, QStringLiteral("500"), {{"52.520008", "13.404954"}}};
+    return Fence {Fence::Circle, true, QStringLiteral("500"), {{"52.520008", "13.404954"}}};
 }
 
-QJsonArray toArray(const QStringList &list)
-{
-    return QJsonArray::fromStringList(list);
-}
+QJsonArray toArray(const QStringList &list) { return QJsonArray::fromStringList(list); }
 
 QStringList toStrings(const QJsonValue &value)
 {
@@ -54,13 +68,9 @@ QStringList toStrings(const QJsonValue &value)
 
 QJsonObject FirmwareRecord::toJson() const
 {
-    QJsonObject out{{"outcome", outcome},
-                    {"announcedCrc", announcedCrc},
-                    {"announcedLength", announcedLength},
-                    {"received", received},
-                    {"blocksAccepted", blocksAccepted},
-                    {"refusals", refusals},
-                    {"computedCrc", computedCrc}};
+    QJsonObject out {{"outcome", outcome}, {"announcedCrc", announcedCrc},
+        {"announcedLength", announcedLength}, {"received", received},
+        {"blocksAccepted", blocksAccepted}, {"refusals", refusals}, {"computedCrc", computedCrc}};
     if (outcome == QLatin1String("matched") || outcome == QLatin1String("mismatched"))
         out["matched"] = outcome == QLatin1String("matched");
     else
@@ -79,14 +89,13 @@ DeviceState DeviceState::factory(const QString &version, int sensorCount)
         for (int i = 0; i < sensorCount; ++i) {
             const int type = SensorTypes[i % int(std::size(SensorTypes))];
             s.sensors.append({i + 1, type,
-                              QStringLiteral("%1%2")
-                                  .arg(type, 2, 16, QLatin1Char('0'))
-                                  .arg(0x100000 + i, 6, 16, QLatin1Char('0'))});
+                QStringLiteral("%1%2")
+                    .arg(type, 2, 16, QLatin1Char('0'))
+                    .arg(0x100000 + i, 6, 16, QLatin1Char('0'))});
         }
     }
-    s.status = {{"CSQ", "23,99"},      {"IP", "10.64.12.7"},        {"RX", "10240"},
-                {"TX", "20480"},       {"IMEI", "356938035643809"}, {"IMSI", "262019876543210"},
-                {"OPERATOR", "DEVNET"}};
+    s.status = {{"CSQ", "23,99"}, {"IP", "10.64.12.7"}, {"RX", "10240"}, {"TX", "20480"},
+        {"IMEI", "356938035643809"}, {"IMSI", "262019876543210"}, {"OPERATOR", "DEVNET"}};
     return s;
 }
 
@@ -94,28 +103,28 @@ void DeviceState::restoreFactorySettings()
 {
     keyword = QStringLiteral("KTVW");
     access = QStringLiteral("4826");
-    apn = QStringList{"internet", "", ""};
-    xml = QStringList{"", ""};
-    callerIds = QStringList{"", ""};
+    apn = QStringList {"internet", "", ""};
+    xml = QStringList {"", ""};
+    callerIds = QStringList {"", ""};
     reports = FactoryReports;
     inactivityWindows = {{"8", "0", "20", "0", "120"}, {"20", "0", "8", "0", "240"}};
     settings = FactorySettings;
-    fences = Fences{factoryFence(), Fence{}, Fence{}};
+    fences = Fences {factoryFence(), Fence {}, Fence {}};
 }
 
 int DeviceState::freeZone() const
 {
     for (int zone = 1; zone <= MaxSensors; ++zone)
-        if (std::none_of(sensors.begin(), sensors.end(),
-                         [zone](const Sensor &s) { return s.zone == zone; }))
+        if (std::none_of(
+                sensors.begin(), sensors.end(), [zone](const Sensor &s) { return s.zone == zone; }))
             return zone;
     return 0;
 }
 
 void DeviceState::addSensor(const Sensor &sensor)
 {
-    const auto at = std::find_if(sensors.begin(), sensors.end(),
-                                 [&](const Sensor &s) { return s.zone > sensor.zone; });
+    const auto at = std::find_if(
+        sensors.begin(), sensors.end(), [&](const Sensor &s) { return s.zone > sensor.zone; });
     sensors.insert(at, sensor);
 }
 
@@ -135,31 +144,23 @@ QJsonObject DeviceState::toJson() const
         fenceArray.append(fence.toJson());
     QJsonArray dev;
     for (const Sensor &sensor : sensors)
-        dev.append(QJsonArray{sensor.zone, sensor.type, sensor.id});
+        dev.append(QJsonArray {sensor.zone, sensor.type, sensor.id});
     QJsonObject statusObject;
     for (auto it = status.begin(); it != status.end(); ++it)
         statusObject[it.key()] = it.value();
-    return QJsonObject{{"VER", version},
-                       {"KEYWD", keyword},
-                       {"ACCES", access},
-                       {"APN", toArray(apn)},
-                       {"XML", toArray(xml)},
-                       {"CAL", toArray(callerIds)},
-                       {"RPT", rpt},
-                       {"INACTW", windows},
-                       {"GEOFE", fenceArray},
-                       {"CFG", cfg},
-                       {"DEV", dev},
-                       {"status", statusObject},
-                       {"oneShots", toArray(oneShots)},
-                       {"firmware", firmware.toJson()}};
+    return QJsonObject {{"VER", version}, {"KEYWD", keyword}, {"ACCES", access},
+        {"APN", toArray(apn)}, {"XML", toArray(xml)}, {"CAL", toArray(callerIds)}, {"RPT", rpt},
+        {"INACTW", windows}, {"GEOFE", fenceArray}, {"CFG", cfg}, {"DEV", dev},
+        {"status", statusObject}, {"oneShots", toArray(oneShots)}, {"firmware", firmware.toJson()}};
 }
 
 bool DeviceState::loadJson(const QJsonObject &object, QString &error)
 {
     // Every configuration value goes through the same checks as a write over the link.
     QVector<WriteItem> items;
-    auto add = [&items](const char *key, const QString &value) { items.append({key, value}); };
+    auto add = [&items](const char *key, const QString &value) {
+        items.append({key, value});
+    };
     if (object.contains("KEYWD"))
         add("KEYWD", object.value("KEYWD").toString());
     if (object.contains("ACCES"))
@@ -179,8 +180,8 @@ bool DeviceState::loadJson(const QJsonObject &object, QString &error)
         add("INACTW", QStringLiteral("%1,%2").arg(i + 1).arg(toStrings(windows[i]).join(',')));
     const QJsonObject cfg = object.value("CFG").toObject();
     for (auto it = cfg.begin(); it != cfg.end(); ++it)
-        items.append({it.key(), it.value().isDouble() ? QString::number(it.value().toInt())
-                                                      : it.value().toString()});
+        items.append({it.key(),
+            it.value().isDouble() ? QString::number(it.value().toInt()) : it.value().toString()});
     QString failedKey;
     if (applyWrites(*this, items, failedKey) != WriteResult::Stored) {
         error = QStringLiteral("the value of %1 is not one the device takes").arg(failedKey);
@@ -202,10 +203,10 @@ bool DeviceState::loadJson(const QJsonObject &object, QString &error)
         sensors.clear();
         for (const QJsonValue &entry : object.value("DEV").toArray()) {
             const QJsonArray fields = entry.toArray();
-            const Sensor sensor{fields.at(0).toInt(), fields.at(1).toInt(),
-                                fields.at(2).toString()};
+            const Sensor sensor {
+                fields.at(0).toInt(), fields.at(1).toInt(), fields.at(2).toString()};
             const bool taken = std::any_of(sensors.begin(), sensors.end(),
-                                           [&](const Sensor &s) { return s.zone == sensor.zone; });
+                [&](const Sensor &s) { return s.zone == sensor.zone; });
             if (sensor.zone < 1 || sensor.zone > MaxSensors || sensor.type < 0 || taken) {
                 error = QStringLiteral("DEV entries are [zone 1..20, type, \"id\"] with distinct "
                                        "zones");

@@ -8,14 +8,16 @@
 #include <QStringList>
 #include <QVector>
 
-struct Sensor {
+struct Sensor
+{
     int zone = 0;
     int type = 0;
     QString id; // radio ID in hex, as paired
 };
 
 // What happened to the last firmware image.
-struct FirmwareRecord {
+struct FirmwareRecord
+{
     QString outcome = QStringLiteral("none"); // none, receiving, matched, mismatched, abandoned
     QString announcedCrc;
     int announcedLength = 0;
@@ -27,23 +29,24 @@ struct FirmwareRecord {
     QJsonObject toJson() const;
 };
 
-struct DeviceState {
+struct DeviceState
+{
     static constexpr int MaxSensors = 20;
     static constexpr int Destinations = 5;
 
     QString version;
     QString keyword;
     QString access;
-    QStringList apn;                        // name, user, password
-    QStringList xml;                        // user, password
-    QStringList callerIds;                  // 1, 2
-    QVector<QStringList> reports;           // per destination: to, group, type, option, event
+    QStringList apn; // name, user, password
+    QStringList xml; // user, password
+    QStringList callerIds; // 1, 2
+    QVector<QStringList> reports; // per destination: to, group, type, option, event
     QVector<QStringList> inactivityWindows; // per window: from h, from m, to h, to m, interval
-    QMap<QString, QString> settings;        // setting key -> "a,b,..." (see settingkeys.h)
+    QMap<QString, QString> settings; // setting key -> "a,b,..." (see settingkeys.h)
     Fences fences;
-    QVector<Sensor> sensors;       // ordered by zone
+    QVector<Sensor> sensors; // ordered by zone
     QMap<QString, QString> status; // CSQ, IP, RX, TX, IMEI, IMSI, OPERATOR
-    QStringList oneShots;          // bodies of the one-shot commands received, in order
+    QStringList oneShots; // bodies of the one-shot commands received, in order
     FirmwareRecord firmware;
 
     // Factory configuration; `sensorCount` < 0 gives the factory pair.

@@ -3,15 +3,14 @@
 #include <QRegularExpression>
 #include <array>
 
-namespace
-{
+namespace {
 
 const QByteArray Ok = "OK\r\n";
 const QByteArray Error = "ERROR\r\n";
 
 std::array<quint16, 256> arcTable()
 {
-    std::array<quint16, 256> table{};
+    std::array<quint16, 256> table {};
     for (int i = 0; i < 256; ++i) {
         quint16 value = quint16(i);
         for (int bit = 0; bit < 8; ++bit)
@@ -32,7 +31,7 @@ quint16 crc16Arc(const QByteArray &data)
     return crc;
 }
 
-FirmwareReceiver::FirmwareReceiver(const QMap<int, int> &failBlocks) : m_failBlocks(failBlocks) {}
+FirmwareReceiver::FirmwareReceiver(const QMap<int, int> &failBlocks) : m_failBlocks(failBlocks) { }
 
 bool FirmwareReceiver::isAnnouncement(const QByteArray &line)
 {
@@ -53,21 +52,21 @@ FirmwareReceiver::Answer FirmwareReceiver::announce(const QByteArray &line, Firm
     m_image.clear();
     m_block.clear();
     m_refused.clear();
-    record = FirmwareRecord{};
+    record = FirmwareRecord {};
     record.outcome = QStringLiteral("receiving");
     record.announcedCrc = match.captured(1).toLower();
     record.announcedLength = length;
     return {Ok, false, QString()};
 }
 
-int FirmwareReceiver::feed(const QByteArray &bytes, QVector<Answer> &answers,
-                           FirmwareRecord &record)
+int FirmwareReceiver::feed(
+    const QByteArray &bytes, QVector<Answer> &answers, FirmwareRecord &record)
 {
     int used = 0;
     while (used < bytes.size() && m_state != Idle) {
         const int blockSize = m_state == Receiving
-                                  ? std::min(BlockSize, m_length - int(m_image.size()))
-                                  : m_lastBlockSize;
+            ? std::min(BlockSize, m_length - int(m_image.size()))
+            : m_lastBlockSize;
         const int take = std::min(int(bytes.size()) - used, blockSize - int(m_block.size()));
         m_block.append(bytes.constData() + used, take);
         used += take;

@@ -16,10 +16,11 @@ public:
     static constexpr int MinLength = 100000;
     static constexpr int MaxLength = 262144;
 
-    struct Answer {
+    struct Answer
+    {
         QByteArray text;
         bool restart = false; // the image matched: the device restarts after this answer
-        QString event;        // for the log: what the answer says about which block
+        QString event; // for the log: what the answer says about which block
     };
 
     // failBlocks: block number (1 = first) -> how many times to refuse it.

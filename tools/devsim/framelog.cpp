@@ -42,7 +42,4 @@ void FrameLog::write(const char *direction, const QByteArray &bytes)
     m_file.flush();
 }
 
-void FrameLog::note(const QString &text)
-{
-    write("--", text.toUtf8());
-}
+void FrameLog::note(const QString &text) { write("--", text.toUtf8()); }

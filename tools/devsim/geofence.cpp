@@ -5,8 +5,7 @@
 #include <QJsonArray>
 #include <QRegularExpression>
 
-namespace
-{
+namespace {
 
 const char *const ShapeNames[] = {"deleted", "circle", "polygon"};
 
@@ -26,8 +25,8 @@ bool isRadius(const QString &text)
 }
 
 // fields[first..] hold `count` latitude/longitude pairs.
-FenceWrite readPoints(const QStringList &fields, int first, int count,
-                      QVector<QPair<QString, QString>> &points)
+FenceWrite readPoints(
+    const QStringList &fields, int first, int count, QVector<QPair<QString, QString>> &points)
 {
     for (int i = 0; i < count; ++i) {
         const QString &lat = fields[first + 2 * i];
@@ -41,7 +40,7 @@ FenceWrite readPoints(const QStringList &fields, int first, int count,
 
 FenceWrite circle(const QString &lat, const QString &lon, const QString &radius, Fence &out)
 {
-    out = Fence{Fence::Circle, true, radius, {}};
+    out = Fence {Fence::Circle, true, radius, {}};
     if (readPoints({lat, lon}, 0, 1, out.points) != FenceWrite::Stored)
         return FenceWrite::BadCoordinate;
     return isRadius(radius) ? FenceWrite::Stored : FenceWrite::Refused;
@@ -54,10 +53,10 @@ FenceWrite polygon(QStringList fields, int first, Fence &out)
     if (fields.size() > first && fields.last().isEmpty())
         fields.removeLast();
     int vertices = 0;
-    if (fields.size() <= first || !parseDecimal(fields[first], vertices) ||
-        (vertices != 3 && vertices != 4) || fields.size() != first + 1 + 2 * vertices)
+    if (fields.size() <= first || !parseDecimal(fields[first], vertices)
+        || (vertices != 3 && vertices != 4) || fields.size() != first + 1 + 2 * vertices)
         return FenceWrite::Refused;
-    out = Fence{Fence::Polygon, true, QStringLiteral("0"), {}};
+    out = Fence {Fence::Polygon, true, QStringLiteral("0"), {}};
     return readPoints(fields, first + 1, vertices, out.points);
 }
 
@@ -99,7 +98,7 @@ FenceWrite writeFence(const QString &value, Fences &fences)
 
 QString fenceAnswer(int number, const Fence &fence)
 {
-    QStringList fields{QString::number(number)};
+    QStringList fields {QString::number(number)};
     switch (fence.shape) {
     case Fence::Deleted:
         fields << QStringLiteral("0") << QStringLiteral("0");
@@ -122,17 +121,15 @@ QJsonObject Fence::toJson() const
 {
     QJsonArray pointArray;
     for (const auto &point : points)
-        pointArray.append(QJsonArray{point.first, point.second});
-    return QJsonObject{{"shape", QLatin1String(ShapeNames[shape])},
-                       {"enabled", enabled},
-                       {"radius", radius},
-                       {"points", pointArray}};
+        pointArray.append(QJsonArray {point.first, point.second});
+    return QJsonObject {{"shape", QLatin1String(ShapeNames[shape])}, {"enabled", enabled},
+        {"radius", radius}, {"points", pointArray}};
 }
 
 bool Fence::fromJson(const QJsonObject &object, Fence &fence, QString &error)
 {
     const QString shape = object.value("shape").toString();
-    fence = Fence{};
+    fence = Fence {};
     if (shape == QLatin1String("deleted"))
         return true;
     // Build the write the device would have received, so a state file obeys the same rules.

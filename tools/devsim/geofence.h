@@ -6,11 +6,12 @@
 #include <QVector>
 #include <array>
 
-struct Fence {
+struct Fence
+{
     enum Shape { Deleted, Circle, Polygon };
     Shape shape = Deleted;
     bool enabled = false;
-    QString radius;                          // metres, as written
+    QString radius; // metres, as written
     QVector<QPair<QString, QString>> points; // latitude, longitude as written
 
     QJsonObject toJson() const;

@@ -15,8 +15,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 int signalPipe[2] = {-1, -1};
 
@@ -39,7 +38,7 @@ bool loadState(const QString &path, DeviceState &state, QString &error)
         error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    QJsonParseError parseError{};
+    QJsonParseError parseError {};
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (!document.isObject()) {
         error = QStringLiteral("%1 is not a JSON object: %2").arg(path, parseError.errorString());
@@ -57,10 +56,10 @@ void writeDump(const QString &path, const DeviceState &state)
     if (path.isEmpty())
         return;
     QSaveFile file(path); // readers never see half a file
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(state.toJson()).toJson()) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(state.toJson()).toJson()) < 0
+        || !file.commit()) {
         std::fprintf(stderr, "velomi-devsim: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
+            qPrintable(file.errorString()));
         return;
     }
     std::printf("dumped %s\n", qPrintable(path));
@@ -112,7 +111,8 @@ int main(int argc, char *argv[])
         else
             app.quit();
     });
-    struct sigaction action {
+    struct sigaction action
+    {
     };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);

@@ -3,12 +3,12 @@
 #include <functional>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using Setter = std::function<bool(Options &, const QString &, QString &)>;
 
-struct OptionSpec {
+struct OptionSpec
+{
     const char *name;
     const char *valueName; // nullptr: a flag without value
     const char *help;
@@ -49,8 +49,8 @@ bool parseFailBlocks(const QString &text, QMap<int, int> &out, QString &error)
         const QStringList parts = pair.split(QLatin1Char(':'));
         int block = 0;
         int times = 0;
-        if (parts.size() != 2 || !toInt(parts[0], 1, 1024, block, error) ||
-            !toInt(parts[1], 0, 1000, times, error)) {
+        if (parts.size() != 2 || !toInt(parts[0], 1, 1024, block, error)
+            || !toInt(parts[1], 0, 1000, times, error)) {
             if (error.isEmpty() || parts.size() != 2)
                 error = QStringLiteral("expected BLOCK:TIMES pairs, got \"%1\"").arg(pair);
             return false;
@@ -72,70 +72,90 @@ const std::vector<OptionSpec> &optionTable()
 {
     static const std::vector<OptionSpec> table = {
         {"--link", "PATH", "also make a symbolic link to the pseudo-terminal at PATH",
-         [](Options &o, const QString &v, QString &) { return o.linkPath = v, true; }},
+            [](Options &o, const QString &v, QString &) {
+                return o.linkPath = v, true;
+            }},
         {"--state", "FILE", "load the starting configuration from FILE (JSON)",
-         [](Options &o, const QString &v, QString &) { return o.statePath = v, true; }},
+            [](Options &o, const QString &v, QString &) {
+                return o.statePath = v, true;
+            }},
         {"--dump", "FILE", "write the configuration to FILE on exit and on SIGUSR1",
-         [](Options &o, const QString &v, QString &) { return o.dumpPath = v, true; }},
+            [](Options &o, const QString &v, QString &) {
+                return o.dumpPath = v, true;
+            }},
         {"--log", "FILE", "log every frame in and every answer out, with times",
-         [](Options &o, const QString &v, QString &) { return o.logPath = v, true; }},
+            [](Options &o, const QString &v, QString &) {
+                return o.logPath = v, true;
+            }},
         {"--version", "TEXT", "the version answer (default T47_V1.05)",
-         [](Options &o, const QString &v, QString &e) {
-             if (v.isEmpty() || v.contains(QLatin1Char(';')) || v.contains(QLatin1Char(',')) ||
-                 v.contains(QLatin1Char(':'))) {
-                 e = QStringLiteral("a version may not be empty or hold ';', ',' or ':'");
-                 return false;
-             }
-             o.version = v;
-             o.versionGiven = true;
-             return true;
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                if (v.isEmpty() || v.contains(QLatin1Char(';')) || v.contains(QLatin1Char(','))
+                    || v.contains(QLatin1Char(':'))) {
+                    e = QStringLiteral("a version may not be empty or hold ';', ',' or ':'");
+                    return false;
+                }
+                o.version = v;
+                o.versionGiven = true;
+                return true;
+            }},
         {"--no-xml", nullptr, "a model without the XML function",
-         [](Options &o, const QString &, QString &) { return o.noXml = true, true; }},
+            [](Options &o, const QString &, QString &) {
+                return o.noXml = true, true;
+            }},
         {"--sensors", "N", "start with N paired sensors (0 to 20)",
-         [](Options &o, const QString &v, QString &e) { return toInt(v, 0, 20, o.sensors, e); }},
+            [](Options &o, const QString &v, QString &e) {
+                return toInt(v, 0, 20, o.sensors, e);
+            }},
         {"--lang", "de|fr|nl|en", "the language of the error word",
-         [](Options &o, const QString &v, QString &e) {
-             if (!QStringList{"de", "fr", "nl", "en"}.contains(v)) {
-                 e = QStringLiteral("expected de, fr, nl or en");
-                 return false;
-             }
-             o.language = v;
-             return true;
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                if (!QStringList {"de", "fr", "nl", "en"}.contains(v)) {
+                    e = QStringLiteral("expected de, fr, nl or en");
+                    return false;
+                }
+                o.language = v;
+                return true;
+            }},
         {"--chunks", nullptr, "split answers into random pieces with small gaps",
-         [](Options &o, const QString &, QString &) { return o.chunks = true, true; }},
+            [](Options &o, const QString &, QString &) {
+                return o.chunks = true, true;
+            }},
         {"--echo", nullptr, "echo each command line before its answer",
-         [](Options &o, const QString &, QString &) { return o.echo = true, true; }},
+            [](Options &o, const QString &, QString &) {
+                return o.echo = true, true;
+            }},
         {"--garbage", nullptr, "send noise and NUL bytes between answers",
-         [](Options &o, const QString &, QString &) { return o.garbage = true, true; }},
+            [](Options &o, const QString &, QString &) {
+                return o.garbage = true, true;
+            }},
         {"--seed", "N", "seed of the random choices (default 1)",
-         [](Options &o, const QString &v, QString &e) {
-             int seed = 0;
-             return toInt(v, 0, 2147483647, seed, e) && (o.seed = quint32(seed), true);
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                int seed = 0;
+                return toInt(v, 0, 2147483647, seed, e) && (o.seed = quint32(seed), true);
+            }},
         {"--fail-blocks", "B:N,...", "refuse firmware block B (1 = first) N times",
-         [](Options &o, const QString &v, QString &e) {
-             return parseFailBlocks(v, o.failBlocks, e);
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                return parseFailBlocks(v, o.failBlocks, e);
+            }},
         {"--silent-after-reset", "SECONDS", "silence after RESET, RSTG and an upgrade (default 3)",
-         [](Options &o, const QString &v, QString &e) {
-             return toSeconds(v, o.silentAfterResetSeconds, e);
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                return toSeconds(v, o.silentAfterResetSeconds, e);
+            }},
         {"--latency", "MS", "think time before each answer",
-         [](Options &o, const QString &v, QString &e) {
-             return toInt(v, 0, 60000, o.latencyMs, e);
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                return toInt(v, 0, 60000, o.latencyMs, e);
+            }},
         {"--baud", "N", "pace the answers like a serial link of N baud (10 bits per byte)",
-         [](Options &o, const QString &v, QString &e) {
-             return toInt(v, 300, 4000000, o.baud, e);
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                return toInt(v, 300, 4000000, o.baud, e);
+            }},
         {"--mute-after", "N|Ss", "stop answering after N frames, or S seconds after start",
-         [](Options &o, const QString &v, QString &e) { return parseMuteAfter(v, o, e); }},
+            [](Options &o, const QString &v, QString &e) {
+                return parseMuteAfter(v, o, e);
+            }},
         {"--upgrade-timeout", "SECONDS", "give up a firmware image after this much quiet (10)",
-         [](Options &o, const QString &v, QString &e) {
-             return toSeconds(v, o.upgradeTimeoutSeconds, e);
-         }},
+            [](Options &o, const QString &v, QString &e) {
+                return toSeconds(v, o.upgradeTimeoutSeconds, e);
+            }},
     };
     return table;
 }

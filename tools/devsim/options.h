@@ -4,11 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-struct Options {
-    QString linkPath;  // --link: symbolic link to the pseudo-terminal
+struct Options
+{
+    QString linkPath; // --link: symbolic link to the pseudo-terminal
     QString statePath; // --state: starting configuration (JSON)
-    QString dumpPath;  // --dump: final configuration (JSON), on exit and on SIGUSR1
-    QString logPath;   // --log: every frame in and answer out, with times
+    QString dumpPath; // --dump: final configuration (JSON), on exit and on SIGUSR1
+    QString logPath; // --log: every frame in and answer out, with times
     QString version = QStringLiteral("T47_V1.05");
     bool versionGiven = false;
     bool noXml = false;
@@ -23,7 +24,7 @@ struct Options {
     QMap<int, int> failBlocks; // block number (1 = first) -> refusals
     double silentAfterResetSeconds = 3.0;
     int latencyMs = 0;
-    int baud = 0;             // 0: unpaced
+    int baud = 0; // 0: unpaced
     int muteAfterFrames = -1; // -1: never
     double muteAfterSeconds = -1;
     double upgradeTimeoutSeconds = 10.0;

@@ -35,7 +35,7 @@ bool PtyLink::open(const QString &linkPath, QString &error)
         error = QStringLiteral("cannot open a pseudo-terminal: %1").arg(std::strerror(errno));
         return false;
     }
-    termios raw{};
+    termios raw {};
     ::tcgetattr(m_slave, &raw);
     ::cfmakeraw(&raw);
     ::cfsetspeed(&raw, B115200);
@@ -47,7 +47,8 @@ bool PtyLink::open(const QString &linkPath, QString &error)
 
     if (!linkPath.isEmpty()) {
         const QByteArray link = QFile::encodeName(linkPath);
-        struct stat info {
+        struct stat info
+        {
         };
         if (::lstat(link.constData(), &info) == 0) {
             if (!S_ISLNK(info.st_mode)) {

@@ -11,7 +11,8 @@
 
 class QSocketNotifier;
 
-struct OutputPiece {
+struct OutputPiece
+{
     QByteArray bytes;
     int delayMs = 0; // pause before the piece's first byte
 };
@@ -47,6 +48,6 @@ private:
     std::deque<OutputPiece> m_queue;
     QTimer m_timer;
     QElapsedTimer m_clock;
-    int m_written = 0;       // bytes of the front piece already written
+    int m_written = 0; // bytes of the front piece already written
     qint64 m_lineFreeNs = 0; // paced: when the line has sent everything written so far
 };

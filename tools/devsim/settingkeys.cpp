@@ -3,21 +3,11 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace
-{
+namespace {
 
-FieldRule range(int lo, int hi)
-{
-    return FieldRule{lo, hi, {}};
-}
-FieldRule oneOf(std::vector<int> values)
-{
-    return FieldRule{0, 0, std::move(values)};
-}
-FieldRule flag()
-{
-    return range(0, 1);
-}
+FieldRule range(int lo, int hi) { return FieldRule {lo, hi, {}}; }
+FieldRule oneOf(std::vector<int> values) { return FieldRule {0, 0, std::move(values)}; }
+FieldRule flag() { return range(0, 1); }
 
 std::vector<int> rangeWith(int lo, int hi, std::vector<int> extra)
 {
@@ -44,18 +34,17 @@ const std::vector<KeySpec> &settingKeys()
         {"BTNEV", {oneOf({100, 101, 120})}, 1},
         {"GUDT", {guard[0], guard[0]}, 2},
         {"TESTC",
-         {oneOf({0, 10, 20, 30, 60, 120, 240, 360, 480, 720, 1440, 2880, 4320, 5760, 7200, 8640,
+            {oneOf({0, 10, 20, 30, 60, 120, 240, 360, 480, 720, 1440, 2880, 4320, 5760, 7200, 8640,
                  10080, 21600, 43200}),
-          oneOf({10, 20, 30, 60, 120, 240, 360, 480, 720}),
-          oneOf({0, 1440, 4320, 7200, 10080, 14400})},
-         3},
+                oneOf({10, 20, 30, 60, 120, 240, 360, 480, 720}),
+                oneOf({0, 1440, 4320, 7200, 10080, 14400})},
+            3},
         {"RPACK", {flag()}, 1},
         {"SNDCR", {flag(), flag()}, 2},
         {"ANSIN", {range(0, 2), flag()}, 2},
         {"CUTV", {flag()}, 1},
         {"CBTI",
-         {oneOf(rangeWith(0, 30, {60, 90, 120})), oneOf(rangeWith(1, 30, {60, 90})), flag()},
-         3},
+            {oneOf(rangeWith(0, 30, {60, 90, 120})), oneOf(rangeWith(1, 30, {60, 90})), flag()}, 3},
         {"SPKVL", {range(1, 5)}, 1},
         {"SILENT", {flag()}, 1},
         {"VOIEN", {range(0, 15)}, 1}, // a combo writes 0/1, the four prompt boxes a bit mask
@@ -73,10 +62,10 @@ const std::vector<KeySpec> &settingKeys()
         {"GSMNF", {flag()}, 1},
         {"FORBID", {flag()}, 1},
         {"INACT",
-         {flag(), flag(), oneOf({0, 3, 5, 10, 15, 20, 30, 60}), flag(),
-          oneOf({60, 120, 240, 360, 480, 720, 840, 960, 1080, 1200, 1320, 1440, 1500, 1560, 1680,
-                 1800})},
-         5},
+            {flag(), flag(), oneOf({0, 3, 5, 10, 15, 20, 30, 60}), flag(),
+                oneOf({60, 120, 240, 360, 480, 720, 840, 960, 1080, 1200, 1320, 1440, 1500, 1560,
+                    1680, 1800})},
+            5},
     };
     return keys;
 }
@@ -99,7 +88,7 @@ bool parseDecimal(const QString &text, int &value)
 }
 
 bool checkFields(const std::vector<FieldRule> &rules, int minFields, const QString &value,
-                 const QString &current, QString &normalized)
+    const QString &current, QString &normalized)
 {
     const QStringList fields = value.split(QLatin1Char(','));
     const QStringList stored = current.split(QLatin1Char(','));
@@ -120,16 +109,15 @@ bool checkFields(const std::vector<FieldRule> &rules, int minFields, const QStri
     return true;
 }
 
-bool checkSetting(const KeySpec &key, const QString &value, const QString &current,
-                  QString &normalized)
+bool checkSetting(
+    const KeySpec &key, const QString &value, const QString &current, QString &normalized)
 {
     return checkFields(key.fields, key.minFields, value, current, normalized);
 }
 
-const QStringList CfgAnswerKeys = {"KEYWD",  "ACCES", "GUDT",  "TESTC", "FSST",  "CBTI", "SPKVL",
-                                   "SILENT", "VOIEN", "GEOTR", "SNDCR", "ANSIN", "BTNEV"};
-const QStringList Cfg1AnswerKeys = {"KEYWD", "ACCES", "GUDT",  "TESTC", "CBTI",   "GEOTR",
-                                    "SLEEP", "LANG",  "RFIGN", "RFGPS", "FORBID", "INACT"};
-const QStringList Cfg2AnswerKeys = {"SNDCR", "ANSIN", "CUTV",  "BTNEV", "SILENT",
-                                    "VOIEN", "FALDE", "FSST",  "SPKVL", "RPPRIO",
-                                    "TRACR", "CGPS",  "RPACK", "GSMNF", "GEGPS"};
+const QStringList CfgAnswerKeys = {"KEYWD", "ACCES", "GUDT", "TESTC", "FSST", "CBTI", "SPKVL",
+    "SILENT", "VOIEN", "GEOTR", "SNDCR", "ANSIN", "BTNEV"};
+const QStringList Cfg1AnswerKeys = {"KEYWD", "ACCES", "GUDT", "TESTC", "CBTI", "GEOTR", "SLEEP",
+    "LANG", "RFIGN", "RFGPS", "FORBID", "INACT"};
+const QStringList Cfg2AnswerKeys = {"SNDCR", "ANSIN", "CUTV", "BTNEV", "SILENT", "VOIEN", "FALDE",
+    "FSST", "SPKVL", "RPPRIO", "TRACR", "CGPS", "RPACK", "GSMNF", "GEGPS"};

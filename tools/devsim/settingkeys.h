@@ -5,13 +5,15 @@
 #include <vector>
 
 // One comma field: a value from `allowed`, or from lo..hi when `allowed` is empty.
-struct FieldRule {
+struct FieldRule
+{
     int lo = 0;
     int hi = 0;
     std::vector<int> allowed;
 };
 
-struct KeySpec {
+struct KeySpec
+{
     const char *name;
     std::vector<FieldRule> fields;
     int minFields; // a shorter write keeps the stored later fields ("FSST:3" keeps b)
@@ -23,9 +25,9 @@ const std::vector<KeySpec> &settingKeys();
 // Checks comma fields against their rules. Missing trailing fields (allowed down to minFields)
 // are taken from `current`. On success `normalized` holds every field in plain decimal.
 bool checkFields(const std::vector<FieldRule> &rules, int minFields, const QString &value,
-                 const QString &current, QString &normalized);
-bool checkSetting(const KeySpec &key, const QString &value, const QString &current,
-                  QString &normalized);
+    const QString &current, QString &normalized);
+bool checkSetting(
+    const KeySpec &key, const QString &value, const QString &current, QString &normalized);
 
 // A strict decimal number: optional "-", digits only.
 bool parseDecimal(const QString &text, int &value);

@@ -5,8 +5,7 @@
 #include <QRegularExpression>
 #include <functional>
 
-namespace
-{
+namespace {
 
 using Writer = std::function<WriteResult(DeviceState &, const QString &)>;
 
@@ -51,8 +50,8 @@ int indexed(const QString &value, int last, QString &rest)
 
 WriteResult writeReport(DeviceState &s, const QString &value)
 {
-    static const QVector<int> typeCodes = {0,  1,  2,  10, 11, 12, 13, 14, 16, 17, 18, 19,
-                                           20, 21, 22, 23, 30, 31, 32, 33, 34, 35, 36};
+    static const QVector<int> typeCodes
+        = {0, 1, 2, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22, 23, 30, 31, 32, 33, 34, 35, 36};
     QString rest;
     const int row = indexed(value, DeviceState::Destinations, rest);
     QStringList f;
@@ -60,10 +59,10 @@ WriteResult writeReport(DeviceState &s, const QString &value)
         return WriteResult::Refused;
     int number = 0;
     // The writer leaves group and type empty when it has nothing to say; the device keeps them.
-    const bool groupOk =
-        f[1].isEmpty() || (parseDecimal(f[1], number) && number >= 1 && number <= 5);
-    const bool typeOk =
-        f[2].isEmpty() || (parseDecimal(f[2], number) && typeCodes.contains(number));
+    const bool groupOk
+        = f[1].isEmpty() || (parseDecimal(f[1], number) && number >= 1 && number <= 5);
+    const bool typeOk
+        = f[2].isEmpty() || (parseDecimal(f[2], number) && typeCodes.contains(number));
     const bool optionOk = parseDecimal(f[3], number) && number >= 0 && number <= 4;
     const bool eventOk = parseDecimal(f[4], number) && number >= 0 && number <= 255;
     if (!groupOk || !typeOk || !optionOk || !eventOk)
@@ -74,9 +73,9 @@ WriteResult writeReport(DeviceState &s, const QString &value)
 
 WriteResult writeInactivityWindow(DeviceState &s, const QString &value)
 {
-    static const std::vector<FieldRule> rules = {FieldRule{0, 23, {}}, FieldRule{0, 59, {}},
-                                                 FieldRule{0, 23, {}}, FieldRule{0, 59, {}},
-                                                 FieldRule{0, 0, {60, 120, 240, 360, 480, 720}}};
+    static const std::vector<FieldRule> rules
+        = {FieldRule {0, 23, {}}, FieldRule {0, 59, {}}, FieldRule {0, 23, {}},
+            FieldRule {0, 59, {}}, FieldRule {0, 0, {60, 120, 240, 360, 480, 720}}};
     QString rest;
     QString normalized;
     const int window = indexed(value, 2, rest);
@@ -90,51 +89,51 @@ const QMap<QString, Writer> &writers()
 {
     static const QMap<QString, Writer> table = {
         {"KEYWD",
-         [](DeviceState &s, const QString &v) {
-             const bool ok = !v.isEmpty() && isPrintable(v, 15);
-             return ok ? (s.keyword = v, WriteResult::Stored) : WriteResult::Refused;
-         }},
+            [](DeviceState &s, const QString &v) {
+                const bool ok = !v.isEmpty() && isPrintable(v, 15);
+                return ok ? (s.keyword = v, WriteResult::Stored) : WriteResult::Refused;
+            }},
         {"ACCES",
-         [](DeviceState &s, const QString &v) {
-             const QString code = v.mid(2);
-             const bool ok =
-                 v.startsWith(QLatin1String("1,")) && code.size() >= 4 && isPrintable(code, 8);
-             return ok ? (s.access = code, WriteResult::Stored) : WriteResult::Refused;
-         }},
+            [](DeviceState &s, const QString &v) {
+                const QString code = v.mid(2);
+                const bool ok
+                    = v.startsWith(QLatin1String("1,")) && code.size() >= 4 && isPrintable(code, 8);
+                return ok ? (s.access = code, WriteResult::Stored) : WriteResult::Refused;
+            }},
         {"APN",
-         [](DeviceState &s, const QString &v) {
-             QStringList f;
-             return textFields(v, 3, 31, f) ? (s.apn = f, WriteResult::Stored)
-                                            : WriteResult::Refused;
-         }},
+            [](DeviceState &s, const QString &v) {
+                QStringList f;
+                return textFields(v, 3, 31, f) ? (s.apn = f, WriteResult::Stored)
+                                               : WriteResult::Refused;
+            }},
         {"XML",
-         [](DeviceState &s, const QString &v) {
-             QStringList f;
-             return textFields(v, 2, 31, f) ? (s.xml = f, WriteResult::Stored)
-                                            : WriteResult::Refused;
-         }},
+            [](DeviceState &s, const QString &v) {
+                QStringList f;
+                return textFields(v, 2, 31, f) ? (s.xml = f, WriteResult::Stored)
+                                               : WriteResult::Refused;
+            }},
         {"CALID",
-         [](DeviceState &s, const QString &v) {
-             QString number;
-             const int index = indexed(v, 2, number);
-             if (!index || !isPhoneNumber(number))
-                 return WriteResult::Refused;
-             s.callerIds[index - 1] = number;
-             return WriteResult::Stored;
-         }},
+            [](DeviceState &s, const QString &v) {
+                QString number;
+                const int index = indexed(v, 2, number);
+                if (!index || !isPhoneNumber(number))
+                    return WriteResult::Refused;
+                s.callerIds[index - 1] = number;
+                return WriteResult::Stored;
+            }},
         {"RPT", writeReport},
         {"INACTW", writeInactivityWindow},
         {"GEOFE",
-         [](DeviceState &s, const QString &v) {
-             switch (writeFence(v, s.fences)) {
-             case FenceWrite::Stored:
-                 return WriteResult::Stored;
-             case FenceWrite::BadCoordinate:
-                 return WriteResult::BadCoordinate;
-             default:
-                 return WriteResult::Refused;
-             }
-         }},
+            [](DeviceState &s, const QString &v) {
+                switch (writeFence(v, s.fences)) {
+                case FenceWrite::Stored:
+                    return WriteResult::Stored;
+                case FenceWrite::BadCoordinate:
+                    return WriteResult::BadCoordinate;
+                default:
+                    return WriteResult::Refused;
+                }
+            }},
     };
     return table;
 }
@@ -154,10 +153,7 @@ WriteResult writeOne(DeviceState &state, const WriteItem &item)
 
 } // namespace
 
-bool isWriteKey(const QString &key)
-{
-    return writers().contains(key) || findSettingKey(key);
-}
+bool isWriteKey(const QString &key) { return writers().contains(key) || findSettingKey(key); }
 
 WriteResult applyWrites(DeviceState &state, const QVector<WriteItem> &items, QString &failedKey)
 {

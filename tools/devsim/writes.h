@@ -5,7 +5,8 @@
 #include <QString>
 #include <QVector>
 
-struct WriteItem {
+struct WriteItem
+{
     QString key;
     QString value;
 };
