@@ -6,7 +6,7 @@
 #include "app/addsensordialog.h"
 #include "app/messages.h"
 
-class TestAddSensorDialog : public QObject
+class AddSensorDialogTest : public QObject
 {
     Q_OBJECT
 
@@ -34,15 +34,15 @@ private:
     Messages::Recorder recorder;
 };
 
-void TestAddSensorDialog::init()
+void AddSensorDialogTest::init()
 {
     recorder = Messages::Recorder();
     Messages::setRecorder(&recorder);
 }
 
-void TestAddSensorDialog::cleanup() { Messages::setRecorder(nullptr); }
+void AddSensorDialogTest::cleanup() { Messages::setRecorder(nullptr); }
 
-void TestAddSensorDialog::form()
+void AddSensorDialogTest::form()
 {
     AddSensorDialog dialog;
     QCOMPARE(dialog.windowTitle(), QString("Add Sensor"));
@@ -54,7 +54,7 @@ void TestAddSensorDialog::form()
     QCOMPARE(dialog.findChild<QPushButton *>("pushButton_cancel")->text(), QString("Cancel"));
 }
 
-void TestAddSensorDialog::validIdWaits()
+void AddSensorDialogTest::validIdWaits()
 {
     AddSensorDialog dialog;
     finishEditing(dialog, "1a2b");
@@ -68,7 +68,7 @@ void TestAddSensorDialog::validIdWaits()
 
 // A refused or erased ID replaces the one accepted before, so OK can never
 // send an ID the field no longer shows.
-void TestAddSensorDialog::refusedIdIsNotKept_data()
+void AddSensorDialogTest::refusedIdIsNotKept_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("shown");
@@ -77,7 +77,7 @@ void TestAddSensorDialog::refusedIdIsNotKept_data()
     QTest::newRow("erased") << "" << QStringList();
 }
 
-void TestAddSensorDialog::refusedIdIsNotKept()
+void AddSensorDialogTest::refusedIdIsNotKept()
 {
     QFETCH(QString, typed);
     QFETCH(QStringList, shown);
@@ -94,7 +94,7 @@ void TestAddSensorDialog::refusedIdIsNotKept()
     }
 }
 
-void TestAddSensorDialog::returnValidatesTheField()
+void AddSensorDialogTest::returnValidatesTheField()
 {
     AddSensorDialog dialog;
     QTest::keyClicks(idField(dialog), "123456789");
@@ -102,7 +102,7 @@ void TestAddSensorDialog::returnValidatesTheField()
     QCOMPARE(dialog.pendingSensorId(), QString("123456789"));
 }
 
-void TestAddSensorDialog::buttonsCloseBeforeTheWindowActs()
+void AddSensorDialogTest::buttonsCloseBeforeTheWindowActs()
 {
     AddSensorDialog dialog;
     dialog.show();
@@ -125,5 +125,5 @@ void TestAddSensorDialog::buttonsCloseBeforeTheWindowActs()
     QCOMPARE(dialog.result(), int(QDialog::Accepted)); // Cancel closes the same way
 }
 
-QTEST_MAIN(TestAddSensorDialog)
+QTEST_MAIN(AddSensorDialogTest)
 #include "tst_addsensordialog.moc"

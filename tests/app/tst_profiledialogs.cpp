@@ -8,7 +8,7 @@
 #include "app/profiledialog.h"
 #include "app/profilenamedialog.h"
 
-class TestProfileDialogs : public QObject
+class ProfileDialogsTest : public QObject
 {
     Q_OBJECT
     Messages::Recorder recorder;
@@ -152,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProfileDialogs)
+QTEST_MAIN(ProfileDialogsTest)
 #include "tst_profiledialogs.moc"

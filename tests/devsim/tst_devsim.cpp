@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-class TestDevSim : public QObject
+class DevSimTest : public QObject
 {
     Q_OBJECT
 
@@ -33,11 +33,11 @@ private:
     DevSimUnderTest m_device;
 };
 
-void TestDevSim::init() { QVERIFY(startDevice()); }
+void DevSimTest::init() { QVERIFY(startDevice()); }
 
-void TestDevSim::cleanup() { m_device.stop(); }
+void DevSimTest::cleanup() { m_device.stop(); }
 
-void TestDevSim::queryAnswers_data()
+void DevSimTest::queryAnswers_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QString>("answer"); // a pattern for the whole answer line
@@ -71,7 +71,7 @@ void TestDevSim::queryAnswers_data()
     QTest::newRow("two queries") << QByteArray("VER?:;APN?:") << R"(<ERROR> VER\?;\r\n)";
 }
 
-void TestDevSim::queryAnswers()
+void DevSimTest::queryAnswers()
 {
     QFETCH(QByteArray, body);
     QFETCH(QString, answer);
@@ -80,7 +80,7 @@ void TestDevSim::queryAnswers()
     QVERIFY2(pattern.match(QString::fromLatin1(received)).hasMatch(), received.constData());
 }
 
-void TestDevSim::configurationAnswers_data()
+void DevSimTest::configurationAnswers_data()
 {
     QTest::addColumn<QByteArray>("query");
     QTest::addColumn<QStringList>("keys");
@@ -96,7 +96,7 @@ void TestDevSim::configurationAnswers_data()
                                  "GSMNF", "GEGPS"};
 }
 
-void TestDevSim::configurationAnswers()
+void DevSimTest::configurationAnswers()
 {
     QFETCH(QByteArray, query);
     QFETCH(QStringList, keys);
@@ -120,7 +120,7 @@ void TestDevSim::configurationAnswers()
     }
 }
 
-void TestDevSim::writeChangesNextQuery_data()
+void DevSimTest::writeChangesNextQuery_data()
 {
     QTest::addColumn<QByteArray>("write");
     QTest::addColumn<QByteArray>("acknowledgement");
@@ -194,7 +194,7 @@ void TestDevSim::writeChangesNextQuery_data()
         << QByteArray(";FSST:2,3;");
 }
 
-void TestDevSim::writeChangesNextQuery()
+void DevSimTest::writeChangesNextQuery()
 {
     QFETCH(QByteArray, write);
     QFETCH(QByteArray, acknowledgement);
@@ -205,7 +205,7 @@ void TestDevSim::writeChangesNextQuery()
     QVERIFY2(answer.contains(expected), answer.constData());
 }
 
-void TestDevSim::refusedWriteChangesNothing_data()
+void DevSimTest::refusedWriteChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("write");
     QTest::addColumn<QByteArray>("answer");
@@ -257,7 +257,7 @@ void TestDevSim::refusedWriteChangesNothing_data()
     QTest::newRow("empty frame") << QByteArray("") << QByteArray("<ERROR> ;\r\n");
 }
 
-void TestDevSim::refusedWriteChangesNothing()
+void DevSimTest::refusedWriteChangesNothing()
 {
     QFETCH(QByteArray, write);
     QFETCH(QByteArray, answer);
@@ -267,7 +267,7 @@ void TestDevSim::refusedWriteChangesNothing()
     QCOMPARE(m_device.sim->snapshot(), before);
 }
 
-void TestDevSim::factoryResetRestores()
+void DevSimTest::factoryResetRestores()
 {
     const QList<QByteArray> queries = {"APN?:", "CFG1?:", "CFG2?:", "CAL?:1", "RPT?:1", "RPT?:2",
         "GEOFE?:1", "GEOFE?:2", "INACTW?:1"};
@@ -288,7 +288,7 @@ void TestDevSim::factoryResetRestores()
     QCOMPARE(ask("DEV?:"), QByteArray("<OK> DEV?:2,(1,4),(2,6);\r\n"));
 }
 
-void TestDevSim::sensorsTakeLowestFreeZone()
+void DevSimTest::sensorsTakeLowestFreeZone()
 {
     QCOMPARE(ask("DEVAD:04001a2b"), QByteArray("<OK> DEVAD;\r\n"));
     QCOMPARE(ask("DEVRM:1"), QByteArray("<OK> DEVRM;\r\n"));
@@ -305,7 +305,7 @@ void TestDevSim::sensorsTakeLowestFreeZone()
     QCOMPARE(history.first().toString(), QStringLiteral("DEVAD:04001a2b"));
 }
 
-void TestDevSim::sensorListIsPaged()
+void DevSimTest::sensorListIsPaged()
 {
     QVERIFY(startDevice({"--sensors", "12"}));
     const QByteArray first = ask("DEV?:0");
@@ -324,5 +324,5 @@ void TestDevSim::sensorListIsPaged()
     QVERIFY(ask("DEV?:15").endsWith("(20,6);\r\n"));
 }
 
-QTEST_GUILESS_MAIN(TestDevSim)
+QTEST_GUILESS_MAIN(DevSimTest)
 #include "tst_devsim.moc"

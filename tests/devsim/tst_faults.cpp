@@ -21,7 +21,7 @@ QByteArray withoutNoise(QByteArray bytes)
 
 } // namespace
 
-class TestDevSimFaults : public QObject
+class DevSimFaultsTest : public QObject
 {
     Q_OBJECT
 
@@ -44,7 +44,7 @@ private:
     QList<QByteArray> m_plainAnswers;
 };
 
-void TestDevSimFaults::initTestCase()
+void DevSimFaultsTest::initTestCase()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -54,7 +54,7 @@ void TestDevSimFaults::initTestCase()
     QVERIFY(!m_plainAnswers.contains(QByteArray()));
 }
 
-void TestDevSimFaults::piecesEchoAndNoiseKeepTheContent_data()
+void DevSimFaultsTest::piecesEchoAndNoiseKeepTheContent_data()
 {
     QTest::addColumn<QStringList>("arguments");
     for (const char *seed : {"1", "2"}) {
@@ -67,7 +67,7 @@ void TestDevSimFaults::piecesEchoAndNoiseKeepTheContent_data()
     }
 }
 
-void TestDevSimFaults::piecesEchoAndNoiseKeepTheContent()
+void DevSimFaultsTest::piecesEchoAndNoiseKeepTheContent()
 {
     QFETCH(QStringList, arguments);
     DevSimProcess sim;
@@ -79,7 +79,7 @@ void TestDevSimFaults::piecesEchoAndNoiseKeepTheContent()
     }
 }
 
-void TestDevSimFaults::echoLines()
+void DevSimFaultsTest::echoLines()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -88,7 +88,7 @@ void TestDevSimFaults::echoLines()
     QCOMPARE(terminal.command("APN:a,b,c"), QByteArray("AT!XSMSC:APN:a,b,c\r\n<OK> APN;\r\n"));
 }
 
-void TestDevSimFaults::errorWordPerLanguage_data()
+void DevSimFaultsTest::errorWordPerLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QByteArray>("word");
@@ -98,7 +98,7 @@ void TestDevSimFaults::errorWordPerLanguage_data()
     QTest::newRow("Dutch") << "nl" << QByteArray("<FOUT> ");
 }
 
-void TestDevSimFaults::errorWordPerLanguage()
+void DevSimFaultsTest::errorWordPerLanguage()
 {
     QFETCH(QString, language);
     QFETCH(QByteArray, word);
@@ -113,7 +113,7 @@ void TestDevSimFaults::errorWordPerLanguage()
     QCOMPARE(terminal.command("XML?:"), QByteArray("<ERROR> XML?;\r\n"));
 }
 
-void TestDevSimFaults::modelWithoutXml()
+void DevSimFaultsTest::modelWithoutXml()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -124,7 +124,7 @@ void TestDevSimFaults::modelWithoutXml()
     QVERIFY(terminal.command("INFO:").startsWith("<OK> INFO:T68_V2.01,"));
 }
 
-void TestDevSimFaults::silentAfterReset()
+void DevSimFaultsTest::silentAfterReset()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -138,7 +138,7 @@ void TestDevSimFaults::silentAfterReset()
     QCOMPARE(sim.snapshot().value("oneShots").toArray().size(), 2);
 }
 
-void TestDevSimFaults::muteAfterFrames()
+void DevSimFaultsTest::muteAfterFrames()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -149,7 +149,7 @@ void TestDevSimFaults::muteAfterFrames()
     QCOMPARE(sim.snapshot().value("APN").toArray().first().toString(), QStringLiteral("x"));
 }
 
-void TestDevSimFaults::latencyAndPacingDelayTheAnswer()
+void DevSimFaultsTest::latencyAndPacingDelayTheAnswer()
 {
     // Only lower bounds: a slow machine may take longer, never shorter.
     struct Case
@@ -174,7 +174,7 @@ void TestDevSimFaults::latencyAndPacingDelayTheAnswer()
     }
 }
 
-void TestDevSimFaults::logRecordsBothDirections()
+void DevSimFaultsTest::logRecordsBothDirections()
 {
     QTemporaryDir dir;
     const QString logPath = dir.filePath("frames.log");
@@ -190,7 +190,7 @@ void TestDevSimFaults::logRecordsBothDirections()
     QVERIFY2(text.contains(" OUT <OK> CSQ:23,99;\\r\\n\n"), text.constData());
 }
 
-void TestDevSimFaults::badOptionsAreRefused_data()
+void DevSimFaultsTest::badOptionsAreRefused_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("unknown") << QStringList {"--frobnicate"};
@@ -202,7 +202,7 @@ void TestDevSimFaults::badOptionsAreRefused_data()
     QTest::newRow("version with a comma") << QStringList {"--version", "T47,V1"};
 }
 
-void TestDevSimFaults::badOptionsAreRefused()
+void DevSimFaultsTest::badOptionsAreRefused()
 {
     QFETCH(QStringList, arguments);
     QProcess process;
@@ -214,5 +214,5 @@ void TestDevSimFaults::badOptionsAreRefused()
         "velomi-devsim: " + arguments.first().toLatin1()));
 }
 
-QTEST_GUILESS_MAIN(TestDevSimFaults)
+QTEST_GUILESS_MAIN(DevSimFaultsTest)
 #include "tst_faults.moc"

@@ -60,7 +60,7 @@ Transfer sendImage(DevSimTerminal &terminal, const QByteArray &image, int retrie
 
 } // namespace
 
-class TestDevSimFirmware : public QObject
+class DevSimFirmwareTest : public QObject
 {
     Q_OBJECT
 
@@ -80,7 +80,7 @@ private:
     }
 };
 
-void TestDevSimFirmware::announcement_data()
+void DevSimFirmwareTest::announcement_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QByteArray>("answer");
@@ -94,7 +94,7 @@ void TestDevSimFirmware::announcement_data()
         << QByteArray("AT!XUPGRADE,1234,99999\r") << QByteArray("ERROR\r\n");
 }
 
-void TestDevSimFirmware::announcement()
+void DevSimFirmwareTest::announcement()
 {
     QFETCH(QByteArray, line);
     QFETCH(QByteArray, answer);
@@ -107,7 +107,7 @@ void TestDevSimFirmware::announcement()
         QCOMPARE(terminal.command("VER?:"), QByteArray("<OK> VER?:T47_V1.05;\r\n"));
 }
 
-void TestDevSimFirmware::checkValueImageIsAccepted()
+void DevSimFirmwareTest::checkValueImageIsAccepted()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -134,7 +134,7 @@ void TestDevSimFirmware::checkValueImageIsAccepted()
     QCOMPARE(firmware.value("computedCrc").toString(), QStringLiteral("bb3d"));
 }
 
-void TestDevSimFirmware::corruptedImageIsRefused()
+void DevSimFirmwareTest::corruptedImageIsRefused()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -159,7 +159,7 @@ void TestDevSimFirmware::corruptedImageIsRefused()
     QCOMPARE(terminal.command("VER?:"), QByteArray("<OK> VER?:T47_V1.05;\r\n"));
 }
 
-void TestDevSimFirmware::imageOfAnyLengthIsChecked()
+void DevSimFirmwareTest::imageOfAnyLengthIsChecked()
 {
     for (const int length : {150001, 262144}) {
         DevSimProcess sim;
@@ -177,7 +177,7 @@ void TestDevSimFirmware::imageOfAnyLengthIsChecked()
     }
 }
 
-void TestDevSimFirmware::failBlocksRefusesExactlyAsAsked()
+void DevSimFirmwareTest::failBlocksRefusesExactlyAsAsked()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -194,7 +194,7 @@ void TestDevSimFirmware::failBlocksRefusesExactlyAsAsked()
     QCOMPARE(firmware.value("matched").toBool(), true);
 }
 
-void TestDevSimFirmware::quietTransferIsAbandoned()
+void DevSimFirmwareTest::quietTransferIsAbandoned()
 {
     DevSimProcess sim;
     DevSimTerminal terminal;
@@ -210,5 +210,5 @@ void TestDevSimFirmware::quietTransferIsAbandoned()
     QCOMPARE(firmware.value("received").toInt(), 256);
 }
 
-QTEST_GUILESS_MAIN(TestDevSimFirmware)
+QTEST_GUILESS_MAIN(DevSimFirmwareTest)
 #include "tst_firmware.moc"

@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <csignal>
 
-class TestDevSimState : public QObject
+class DevSimStateTest : public QObject
 {
     Q_OBJECT
 
@@ -23,9 +23,9 @@ private:
     DevSimUnderTest m_device;
 };
 
-void TestDevSimState::cleanup() { m_device.stop(); }
+void DevSimStateTest::cleanup() { m_device.stop(); }
 
-void TestDevSimState::stateFileAndDump()
+void DevSimStateTest::stateFileAndDump()
 {
     QTemporaryDir dir;
     const QString statePath = dir.filePath("state.json");
@@ -67,7 +67,7 @@ void TestDevSimState::stateFileAndDump()
         QVERIFY2(again.value(key) == dump.value(key), key);
 }
 
-void TestDevSimState::badStateFileIsRefused()
+void DevSimStateTest::badStateFileIsRefused()
 {
     QTemporaryDir dir;
     const QList<QByteArray> states = {
@@ -91,7 +91,7 @@ void TestDevSimState::badStateFileIsRefused()
     }
 }
 
-void TestDevSimState::linkAndSignals()
+void DevSimStateTest::linkAndSignals()
 {
     QTemporaryDir dir;
     const QString link = dir.filePath("ttyVELOMI");
@@ -115,5 +115,5 @@ void TestDevSimState::linkAndSignals()
     QVERIFY(QFileInfo::exists(dumpPath));
 }
 
-QTEST_GUILESS_MAIN(TestDevSimState)
+QTEST_GUILESS_MAIN(DevSimStateTest)
 #include "tst_state.moc"

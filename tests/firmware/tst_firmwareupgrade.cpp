@@ -24,7 +24,7 @@ void startTransfer(FirmwareUpgrade &upgrade)
 
 } // namespace
 
-class TestFirmwareUpgrade : public QObject
+class FirmwareUpgradeTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -173,5 +173,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestFirmwareUpgrade)
+QTEST_APPLESS_MAIN(FirmwareUpgradeTest)
 #include "tst_firmwareupgrade.moc"

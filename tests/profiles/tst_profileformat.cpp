@@ -27,7 +27,7 @@ FormValues sampleValues(int supervision, int repeat)
 
 } // namespace
 
-class TestProfileFormat : public QObject
+class ProfileFormatTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -78,5 +78,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestProfileFormat)
+QTEST_APPLESS_MAIN(ProfileFormatTest)
 #include "tst_profileformat.moc"

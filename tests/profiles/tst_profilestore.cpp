@@ -16,7 +16,7 @@ void touch(const QString &path, const QByteArray &bytes = "x")
 
 } // namespace
 
-class TestProfileStore : public QObject
+class ProfileStoreTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -104,5 +104,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestProfileStore)
+QTEST_APPLESS_MAIN(ProfileStoreTest)
 #include "tst_profilestore.moc"

@@ -5,7 +5,7 @@
 Q_DECLARE_METATYPE(AckKind)
 Q_DECLARE_METATYPE(Notice::Kind)
 
-class TestAcknowledgement : public QObject
+class AcknowledgementTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -15,7 +15,7 @@ private slots:
     void forbiddenZoneCaptions();
 };
 
-void TestAcknowledgement::classification_data()
+void AcknowledgementTest::classification_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<AckKind>("kind");
@@ -76,7 +76,7 @@ void TestAcknowledgement::classification_data()
                                         << AckKind::WriteError << warning << writeError << false;
 }
 
-void TestAcknowledgement::classification()
+void AcknowledgementTest::classification()
 {
     QFETCH(QString, received);
     QFETCH(AckKind, kind);
@@ -95,7 +95,7 @@ void TestAcknowledgement::classification()
     QVERIFY(outcome.values.isEmpty());
 }
 
-void TestAcknowledgement::forbiddenZoneCaptions_data()
+void AcknowledgementTest::forbiddenZoneCaptions_data()
 {
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<QString>("caption");
@@ -105,7 +105,7 @@ void TestAcknowledgement::forbiddenZoneCaptions_data()
         << QByteArray("AT!XSMSC=FORBID:0\r") << "Forbidden-zone:";
 }
 
-void TestAcknowledgement::forbiddenZoneCaptions()
+void AcknowledgementTest::forbiddenZoneCaptions()
 {
     QFETCH(QByteArray, frame);
     QFETCH(QString, caption);
@@ -118,5 +118,5 @@ void TestAcknowledgement::forbiddenZoneCaptions()
         QCOMPARE(outcome.values.text(label), caption);
 }
 
-QTEST_APPLESS_MAIN(TestAcknowledgement)
+QTEST_APPLESS_MAIN(AcknowledgementTest)
 #include "tst_acknowledgement.moc"

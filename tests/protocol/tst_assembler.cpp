@@ -28,7 +28,7 @@ QList<QList<QByteArray>> splits(const QByteArray &stream)
 
 } // namespace
 
-class TestAssembler : public QObject
+class AssemblerTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -45,14 +45,14 @@ private slots:
     void clearForgetsEverything();
 };
 
-void TestAssembler::answerSplitAnywhereIsDispatchedWhole()
+void AssemblerTest::answerSplitAnywhereIsDispatchedWhole()
 {
     const QByteArray answer = "<OK> APN?:internet,user,pass;\r\n";
     for (const auto &chunks : splits(answer))
         QCOMPARE(assemble(chunks), QString::fromLatin1(answer));
 }
 
-void TestAssembler::answerIsIncompleteUntilTerminatorArrives()
+void AssemblerTest::answerIsIncompleteUntilTerminatorArrives()
 {
     const QByteArray answer = "<OK> VER?:T47_V1.05;\r\n";
     for (int cut = 0; cut < answer.size(); ++cut) {
@@ -66,7 +66,7 @@ void TestAssembler::answerIsIncompleteUntilTerminatorArrives()
 
 // A write acknowledged piece by piece may still be arriving when the next
 // query goes out; its ";\r\n" must not make the next answer look complete.
-void TestAssembler::lateTailOfEarlierAnswerCompletesNothing()
+void AssemblerTest::lateTailOfEarlierAnswerCompletesNothing()
 {
     const QString late = QStringLiteral("SPKVL;<OK> FSST;\r\n");
     const QString answer = QStringLiteral("<OK> VER?:T47_ZO_V1.0;\r\n");
@@ -79,7 +79,7 @@ void TestAssembler::lateTailOfEarlierAnswerCompletesNothing()
     QVERIFY(Answer::isComplete("<OK> RPT;\r\n", "<OK> RPT;"));
 }
 
-void TestAssembler::echoLineIsDropped_data()
+void AssemblerTest::echoLineIsDropped_data()
 {
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<QString>("expected");
@@ -97,7 +97,7 @@ void TestAssembler::echoLineIsDropped_data()
         << QByteArray("!XSMSC:VER?:\r\n<OK> VER?:T47;\r\n") << "<OK> VER?:T47;\r\n";
 }
 
-void TestAssembler::echoLineIsDropped()
+void AssemblerTest::echoLineIsDropped()
 {
     QFETCH(QByteArray, stream);
     QFETCH(QString, expected);
@@ -105,7 +105,7 @@ void TestAssembler::echoLineIsDropped()
         QCOMPARE(assemble(chunks), expected);
 }
 
-void TestAssembler::echoWithoutLineEndWaits()
+void AssemblerTest::echoWithoutLineEndWaits()
 {
     ResponseAssembler assembler;
     assembler.append("<OK> APN;\r\nAT!XSMSC:CSQ:");
@@ -116,14 +116,14 @@ void TestAssembler::echoWithoutLineEndWaits()
     QCOMPARE(assembler.text(), QString("<OK> APN;\r\n<OK> CSQ:20,0;\r\n"));
 }
 
-void TestAssembler::echoedFrameLosesMarker()
+void AssemblerTest::echoedFrameLosesMarker()
 {
     // A device echoing the frame as sent ("=" instead of ":") keeps "AT" and the body.
     QCOMPARE(assemble({"AT!XSMSC=CSQ:\r<OK> CSQ:1,2;\r\n"}), QString("AT=CSQ:\r<OK> CSQ:1,2;\r\n"));
     QCOMPARE(assemble({"AT!XS", "MSC=CSQ:\r"}), QString("AT=CSQ:\r"));
 }
 
-void TestAssembler::latin1ByteSplitAcrossChunksStaysIntact()
+void AssemblerTest::latin1ByteSplitAcrossChunksStaysIntact()
 {
     // "é" in UTF-8 is two bytes; cut between them each byte stays one character.
     const QString text = assemble({"<OK> APN?:caf\xc3", "\xa9,,;\r\n"});
@@ -132,7 +132,7 @@ void TestAssembler::latin1ByteSplitAcrossChunksStaysIntact()
         QString::fromLatin1("<OK> XML?:\xe9t\xe9;\r\n"));
 }
 
-void TestAssembler::noiseIsBounded()
+void AssemblerTest::noiseIsBounded()
 {
     ResponseAssembler assembler;
     const QByteArray noise(4096, 'x');
@@ -143,7 +143,7 @@ void TestAssembler::noiseIsBounded()
     QVERIFY(assembler.text().endsWith("<OK> CSQ:5,0;\r\n"));
 }
 
-void TestAssembler::runawayEchoLineIsDropped()
+void AssemblerTest::runawayEchoLineIsDropped()
 {
     ResponseAssembler assembler;
     assembler.append("AT!XSMSC:");
@@ -157,7 +157,7 @@ void TestAssembler::runawayEchoLineIsDropped()
     QVERIFY(assembler.text().endsWith("<OK> LOC;\r\n"));
 }
 
-void TestAssembler::clearForgetsEverything()
+void AssemblerTest::clearForgetsEverything()
 {
     ResponseAssembler assembler;
     assembler.append("<OK> APN;\r\nAT!XSMSC:APN");
@@ -166,5 +166,5 @@ void TestAssembler::clearForgetsEverything()
     QCOMPARE(assembler.text(), QString(":a,b,c\r\n"));
 }
 
-QTEST_APPLESS_MAIN(TestAssembler)
+QTEST_APPLESS_MAIN(AssemblerTest)
 #include "tst_assembler.moc"

@@ -15,7 +15,7 @@ QMap<QString, QString> extract(
 
 } // namespace
 
-class TestCfgExtract : public QObject
+class CfgExtractTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -24,7 +24,7 @@ private slots:
     void everyKeyInOrder();
 };
 
-void TestCfgExtract::keyValues_data()
+void CfgExtractTest::keyValues_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<QString>("key");
@@ -65,7 +65,7 @@ void TestCfgExtract::keyValues_data()
                                   << "3,4";
 }
 
-void TestCfgExtract::keyValues()
+void CfgExtractTest::keyValues()
 {
     QFETCH(QString, received);
     QFETCH(QString, key);
@@ -73,7 +73,7 @@ void TestCfgExtract::keyValues()
     QCOMPARE(extract(received, "CFG1?:", {key}).value(key), value);
 }
 
-void TestCfgExtract::everyKeyInOrder()
+void CfgExtractTest::everyKeyInOrder()
 {
     const auto pairs = extractCfgKeys("<OK> CFG2?:SNDCR:0,1;CUTV:2;\r\n", "CFG2?:", Cfg2Keys);
     QCOMPARE(pairs.size(), Cfg2Keys.size());
@@ -83,5 +83,5 @@ void TestCfgExtract::everyKeyInOrder()
     QCOMPARE(pairs.at(2).second, QString("2"));
 }
 
-QTEST_APPLESS_MAIN(TestCfgExtract)
+QTEST_APPLESS_MAIN(CfgExtractTest)
 #include "tst_cfgextract.moc"

@@ -4,7 +4,7 @@
 #include "protocol/frame.h"
 #include "protocol/oneshot.h"
 
-class TestFrame : public QObject
+class FrameTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -16,7 +16,7 @@ private slots:
     void answerFields();
 };
 
-void TestFrame::oneShotFrames_data()
+void FrameTest::oneShotFrames_data()
 {
     QTest::addColumn<QString>("body");
     QTest::addColumn<QByteArray>("frame");
@@ -33,14 +33,14 @@ void TestFrame::oneShotFrames_data()
                                   << QByteArray("AT!XSMSC=APN:caf\xe9\r");
 }
 
-void TestFrame::oneShotFrames()
+void FrameTest::oneShotFrames()
 {
     QFETCH(QString, body);
     QFETCH(QByteArray, frame);
     QCOMPARE(Frame::command(body), frame);
 }
 
-void TestFrame::gsmOnOffMirrorsSecondSelector()
+void FrameTest::gsmOnOffMirrorsSecondSelector()
 {
     const QString second = "comboBox_gsm_on_off_function2";
     QCOMPARE(OneShot::gsmOnOffMirror(1).index(second), 1);
@@ -49,14 +49,14 @@ void TestFrame::gsmOnOffMirrorsSecondSelector()
     QCOMPARE(OneShot::gsmOnOffMirror(-1).index(second), 0);
 }
 
-void TestFrame::lineBreaksInBodyCannotSplitTheFrame()
+void FrameTest::lineBreaksInBodyCannotSplitTheFrame()
 {
     const QByteArray frame = Frame::command(QStringLiteral("APN:a\rRESET:\n,b") + QChar(0));
     QCOMPARE(frame, QByteArray("AT!XSMSC=APN:aRESET:,b\r"));
     QCOMPARE(frame.count('\r'), 1);
 }
 
-void TestFrame::answerFields_data()
+void FrameTest::answerFields_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<QString>("keyword");
@@ -75,7 +75,7 @@ void TestFrame::answerFields_data()
                                                   << "APN?:" << QStringList {""};
 }
 
-void TestFrame::answerFields()
+void FrameTest::answerFields()
 {
     QFETCH(QString, received);
     QFETCH(QString, keyword);
@@ -86,5 +86,5 @@ void TestFrame::answerFields()
     QCOMPARE(Answer::field(got, -1), QString());
 }
 
-QTEST_APPLESS_MAIN(TestFrame)
+QTEST_APPLESS_MAIN(FrameTest)
 #include "tst_frame.moc"

@@ -4,7 +4,7 @@
 
 using namespace InactivityCodec;
 
-class TestInactivityCodec : public QObject
+class InactivityCodecTest : public QObject
 {
     Q_OBJECT
 
@@ -18,13 +18,13 @@ private slots:
     void windowAnswer();
 };
 
-void TestInactivityCodec::allZeroFrame()
+void InactivityCodecTest::allZeroFrame()
 {
     QCOMPARE(frameBody(FormValues()),
         QString("INACT:0,0,0,0,60;INACTW:1,0,0,0,0,60;INACTW:2,0,0,0,0,60;"));
 }
 
-void TestInactivityCodec::frameFields()
+void InactivityCodecTest::frameFields()
 {
     FormValues v;
     v.setChecked("checkBox_inactivity", true);
@@ -42,7 +42,7 @@ void TestInactivityCodec::frameFields()
         frameBody(v), QString("INACT:1,1,60,1,840;INACTW:1,8,30,23,59,240;INACTW:2,0,0,0,0,720;"));
 }
 
-void TestInactivityCodec::thirtyHoursBothWays()
+void InactivityCodecTest::thirtyHoursBothWays()
 {
     FormValues v;
     v.setIndex("comboBox_inact_interval", 15);
@@ -59,7 +59,7 @@ void TestInactivityCodec::thirtyHoursBothWays()
 
 // An unexpected field is told about (or ignored) and leaves its widget as it
 // was; the other fields are still decoded.
-void TestInactivityCodec::itemNotices_data()
+void InactivityCodecTest::itemNotices_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QStringList>("notices");
@@ -79,7 +79,7 @@ void TestInactivityCodec::itemNotices_data()
                                        "comboBox_adv_feature", "comboBox_inact_interval"};
 }
 
-void TestInactivityCodec::itemNotices()
+void InactivityCodecTest::itemNotices()
 {
     QFETCH(QString, item);
     QFETCH(QStringList, notices);
@@ -98,7 +98,7 @@ void TestInactivityCodec::itemNotices()
     QCOMPARE(result.values.size() + untouched.size(), 5);
 }
 
-void TestInactivityCodec::windowAnswer_data()
+void InactivityCodecTest::windowAnswer_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<int>("set");
@@ -119,7 +119,7 @@ void TestInactivityCodec::windowAnswer_data()
                                            << 1 << "w2" << QList<int> {22, 0, 6, 15} << 5;
 }
 
-void TestInactivityCodec::windowAnswer()
+void InactivityCodecTest::windowAnswer()
 {
     QFETCH(QString, received);
     QFETCH(int, set);
@@ -141,5 +141,5 @@ void TestInactivityCodec::windowAnswer()
     QVERIFY(decodeWindow("<OK> APN?:a,b,c;\r\n", set).isEmpty());
 }
 
-QTEST_APPLESS_MAIN(TestInactivityCodec)
+QTEST_APPLESS_MAIN(InactivityCodecTest)
 #include "tst_inactivitycodec.moc"

@@ -2,7 +2,7 @@
 
 #include "protocol/infocodec.h"
 
-class TestInfoCodec : public QObject
+class InfoCodecTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -12,7 +12,7 @@ private slots:
     void informationWithFewerItems();
 };
 
-void TestInfoCodec::signalDisplay_data()
+void InfoCodecTest::signalDisplay_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<QString>("shown");
@@ -22,14 +22,14 @@ void TestInfoCodec::signalDisplay_data()
                                   << "RSSI:23\r\n99\r\nIMEI1234;";
 }
 
-void TestInfoCodec::signalDisplay()
+void InfoCodecTest::signalDisplay()
 {
     QFETCH(QString, received);
     QFETCH(QString, shown);
     QCOMPARE(InfoCodec::signalDisplay(received), shown);
 }
 
-void TestInfoCodec::information()
+void InfoCodecTest::information()
 {
     const FormValues v = InfoCodec::decodeInformation(
         "<OK> INFO:T47_QO_V1.2,\"10.0.0.7\",1200,3400,356000000000001,262010000000002,"
@@ -44,7 +44,7 @@ void TestInfoCodec::information()
     QCOMPARE(v.text("label_panel_APN"), QString("internet"));
 }
 
-void TestInfoCodec::informationWithFewerItems()
+void InfoCodecTest::informationWithFewerItems()
 {
     const FormValues v = InfoCodec::decodeInformation("<OK> INFO:T47,\"1.2.3.4\";\r\n");
     QCOMPARE(v.size(), 8);
@@ -54,5 +54,5 @@ void TestInfoCodec::informationWithFewerItems()
     QCOMPARE(v.text("label_panel_APN"), QString());
 }
 
-QTEST_APPLESS_MAIN(TestInfoCodec)
+QTEST_APPLESS_MAIN(InfoCodecTest)
 #include "tst_infocodec.moc"

@@ -51,7 +51,7 @@ QStringList setFlags(const ModelFlags &m)
 
 } // namespace
 
-class TestModelDetect : public QObject
+class ModelDetectTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -64,7 +64,7 @@ private slots:
     void layout();
 };
 
-void TestModelDetect::flags_data()
+void ModelDetectTest::flags_data()
 {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QStringList>("expected");
@@ -99,7 +99,7 @@ void TestModelDetect::flags_data()
     QTest::newRow("no version") << "" << QStringList {};
 }
 
-void TestModelDetect::flags()
+void ModelDetectTest::flags()
 {
     QFETCH(QString, version);
     QFETCH(QStringList, expected);
@@ -109,7 +109,7 @@ void TestModelDetect::flags()
     QCOMPARE(m.geoFenceCount, m.supportedModel ? 3 : 0);
 }
 
-void TestModelDetect::versionTextAndTitle()
+void ModelDetectTest::versionTextAndTitle()
 {
     const ModelFlags m = detectModel("<OK> VER?:T47_V1.05;\r\n");
     QCOMPARE(m.versionText, QString(":T47_V1.05"));
@@ -119,7 +119,7 @@ void TestModelDetect::versionTextAndTitle()
         detectModel("<OK> VER?:T41_A;\r\n<OK> VER?:T41_A;\r\n").versionText, QString(":T41_A"));
 }
 
-void TestModelDetect::unsupportedKeepsCountsAndChangesNoLayout()
+void ModelDetectTest::unsupportedKeepsCountsAndChangesNoLayout()
 {
     const ModelFlags t47 = detectModel(answer("T47_V1"));
     const ModelFlags pstn = detectModel(answer("PSTN_V1"), t47);
@@ -133,7 +133,7 @@ void TestModelDetect::unsupportedKeepsCountsAndChangesNoLayout()
     QVERIFY(!states.value("label_rd_sleep_mode"));
 }
 
-void TestModelDetect::speechAckIsSticky()
+void ModelDetectTest::speechAckIsSticky()
 {
     const ModelFlags t41 = detectModel(answer("T41_V1"));
     QVERIFY(!t41.speechAck);
@@ -143,7 +143,7 @@ void TestModelDetect::speechAckIsSticky()
     QVERIFY(detectModel(answer("BASE"), t47).speechAck);
 }
 
-void TestModelDetect::layout_data()
+void ModelDetectTest::layout_data()
 {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QStringList>("shown");
@@ -189,7 +189,7 @@ void TestModelDetect::layout_data()
         << QStringList {};
 }
 
-void TestModelDetect::layout()
+void ModelDetectTest::layout()
 {
     QFETCH(QString, version);
     QFETCH(QStringList, shown);
@@ -204,5 +204,5 @@ void TestModelDetect::layout()
         QVERIFY2(!states.contains(name), qPrintable(name));
 }
 
-QTEST_APPLESS_MAIN(TestModelDetect)
+QTEST_APPLESS_MAIN(ModelDetectTest)
 #include "tst_modeldetect.moc"

@@ -19,7 +19,7 @@ QStringList zones(const SensorList &list)
 
 } // namespace
 
-class TestSensorCodec : public QObject
+class SensorCodecTest : public QObject
 {
     Q_OBJECT
 
@@ -36,7 +36,7 @@ private slots:
     void sensorId();
 };
 
-void TestSensorCodec::typeNames_data()
+void SensorCodecTest::typeNames_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
@@ -67,14 +67,14 @@ void TestSensorCodec::typeNames_data()
                            << "UNKNOWN";
 }
 
-void TestSensorCodec::typeNames()
+void SensorCodecTest::typeNames()
 {
     QFETCH(QString, code);
     QFETCH(QString, name);
     QCOMPARE(typeName(code), name);
 }
 
-void TestSensorCodec::emptyTypeAsksToReadAgain()
+void SensorCodecTest::emptyTypeAsksToReadAgain()
 {
     const SensorList single = fromSingleAnswer("<OK> DEV?:3,(1,),(2,4),(3,);\r\n");
     const QList<SensorRow> expected = {{"1", "UNKNOWN"}, {"2", "Door Contact"}, {"3", "UNKNOWN"}};
@@ -82,7 +82,7 @@ void TestSensorCodec::emptyTypeAsksToReadAgain()
     QCOMPARE(single.notices, QList<Notice> {ReadAgain}); // told once per list
 }
 
-void TestSensorCodec::singleAnswer_data()
+void SensorCodecTest::singleAnswer_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<QStringList>("zones");
@@ -103,7 +103,7 @@ void TestSensorCodec::singleAnswer_data()
     QTest::newRow("no answer") << "<ERROR> DEV?;\r\n" << QStringList();
 }
 
-void TestSensorCodec::singleAnswer()
+void SensorCodecTest::singleAnswer()
 {
     QFETCH(QString, received);
     QFETCH(QStringList, zones);
@@ -112,14 +112,14 @@ void TestSensorCodec::singleAnswer()
     QVERIFY(list.notices.isEmpty());
 }
 
-void TestSensorCodec::pageEntriesOfOneAnswer()
+void SensorCodecTest::pageEntriesOfOneAnswer()
 {
     QCOMPARE(pageEntries("<OK> DEV?:(1,4),(2,6);\r\n"), QString("(1,4),(2,6)"));
     QCOMPARE(pageEntries("<OK> DEV?:;\r\n"), QString());
     QCOMPARE(pageEntries("garbage"), QString());
 }
 
-void TestSensorCodec::collectedPages_data()
+void SensorCodecTest::collectedPages_data()
 {
     QTest::addColumn<QString>("collected");
     QTest::addColumn<QList<SensorRow>>("rows");
@@ -135,14 +135,14 @@ void TestSensorCodec::collectedPages_data()
     QTest::newRow("nothing collected") << "" << QList<SensorRow>();
 }
 
-void TestSensorCodec::collectedPages()
+void SensorCodecTest::collectedPages()
 {
     QFETCH(QString, collected);
     QFETCH(QList<SensorRow>, rows);
     QCOMPARE(fromPages(collected).rows, rows);
 }
 
-void TestSensorCodec::sensorId_data()
+void SensorCodecTest::sensorId_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("ok");
@@ -155,7 +155,7 @@ void TestSensorCodec::sensorId_data()
     QTest::newRow("too large") << "11112222333344445" << false << "Sensor ID error!(format2)";
 }
 
-void TestSensorCodec::sensorId()
+void SensorCodecTest::sensorId()
 {
     QFETCH(QString, typed);
     QFETCH(bool, ok);
@@ -175,5 +175,5 @@ void TestSensorCodec::sensorId()
     QCOMPARE(removeBody("3"), QString("DEVRM:3"));
 }
 
-QTEST_APPLESS_MAIN(TestSensorCodec)
+QTEST_APPLESS_MAIN(SensorCodecTest)
 #include "tst_sensorcodec.moc"

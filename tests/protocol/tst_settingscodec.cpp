@@ -29,7 +29,7 @@ ModelFlags t47(bool xa = false)
 
 } // namespace
 
-class TestSettingsCodec : public QObject
+class SettingsCodecTest : public QObject
 {
     Q_OBJECT
 
@@ -48,13 +48,13 @@ private slots:
     void keysDecodedOnlyWhereTheyApply();
 };
 
-void TestSettingsCodec::allIndexZeroFrame()
+void SettingsCodecTest::allIndexZeroFrame()
 {
     const FormValues none;
     QCOMPARE(settingsFrameBody(none, ModelFlags()), AllZeroFrame);
 }
 
-void TestSettingsCodec::conditionalItems_data()
+void SettingsCodecTest::conditionalItems_data()
 {
     QTest::addColumn<ModelFlags>("flags");
     QTest::addColumn<QString>("expected");
@@ -83,14 +83,14 @@ void TestSettingsCodec::conditionalItems_data()
     QTest::newRow("T47 XA") << t47(true) << t47XaFrame;
 }
 
-void TestSettingsCodec::conditionalItems()
+void SettingsCodecTest::conditionalItems()
 {
     QFETCH(ModelFlags, flags);
     QFETCH(QString, expected);
     QCOMPARE(settingsFrameBody(FormValues(), flags), expected);
 }
 
-void TestSettingsCodec::callbackTimerSecondPlace()
+void SettingsCodecTest::callbackTimerSecondPlace()
 {
     FormValues v;
     v.setIndex("comboBox_cbti_twoway", 30); // "60 min"
@@ -103,7 +103,7 @@ void TestSettingsCodec::callbackTimerSecondPlace()
         decodeKey("CBTI", "0,90,0", supported(), false).values.index("comboBox_cbti_twoway"), 31);
 }
 
-void TestSettingsCodec::zoVoicePrompts()
+void SettingsCodecTest::zoVoicePrompts()
 {
     ModelFlags zo = supported();
     zo.variantZO = true;
@@ -126,14 +126,14 @@ void TestSettingsCodec::zoVoicePrompts()
     QVERIFY(!decodeKey("VOIEN", "5", supported(), true).values.contains("checkBox_voicePrompt_1"));
 }
 
-void TestSettingsCodec::missingSilentMeansEnable()
+void SettingsCodecTest::missingSilentMeansEnable()
 {
     QCOMPARE(decodeKey("SILENT", "", supported(), false).values.index("comboBox_mobile_silent"), 1);
     QCOMPARE(
         decodeKey("SILENT", "0", supported(), false).values.index("comboBox_mobile_silent"), 0);
 }
 
-void TestSettingsCodec::gpsFrames()
+void SettingsCodecTest::gpsFrames()
 {
     FormValues v;
     v.setIndex("comboBox_geotr_agps", 1);
@@ -151,7 +151,7 @@ void TestSettingsCodec::gpsFrames()
 
 // Index -> wire -> index for every item of every selector, through the key
 // decoder so each selector is read from its own place in the value.
-void TestSettingsCodec::everySelectorRoundTrips_data()
+void SettingsCodecTest::everySelectorRoundTrips_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("position");
@@ -176,7 +176,7 @@ void TestSettingsCodec::everySelectorRoundTrips_data()
         }
 }
 
-void TestSettingsCodec::everySelectorRoundTrips()
+void SettingsCodecTest::everySelectorRoundTrips()
 {
     QFETCH(QString, key);
     QFETCH(int, position);
@@ -196,7 +196,7 @@ void TestSettingsCodec::everySelectorRoundTrips()
     }
 }
 
-void TestSettingsCodec::decodeFallbacks_data()
+void SettingsCodecTest::decodeFallbacks_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
@@ -230,7 +230,7 @@ void TestSettingsCodec::decodeFallbacks_data()
             << row.key << row.value << row.widget << row.expected;
 }
 
-void TestSettingsCodec::decodeFallbacks()
+void SettingsCodecTest::decodeFallbacks()
 {
     QFETCH(QString, key);
     QFETCH(QString, value);
@@ -247,7 +247,7 @@ void TestSettingsCodec::decodeFallbacks()
     }
 }
 
-void TestSettingsCodec::keysDecodedOnlyWhereTheyApply()
+void SettingsCodecTest::keysDecodedOnlyWhereTheyApply()
 {
     QVERIFY(rfGpsActionEnabled(0));
     QVERIFY(!rfGpsActionEnabled(1));
@@ -256,5 +256,5 @@ void TestSettingsCodec::keysDecodedOnlyWhereTheyApply()
     QVERIFY(decodeKey("KEYWD", "ABC", supported(), true).values.isEmpty());
 }
 
-QTEST_APPLESS_MAIN(TestSettingsCodec)
+QTEST_APPLESS_MAIN(SettingsCodecTest)
 #include "tst_settingscodec.moc"

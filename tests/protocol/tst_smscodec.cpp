@@ -27,7 +27,7 @@ QStringList texts(const QList<Notice> &notices)
 
 } // namespace
 
-class TestSmsCodec : public QObject
+class SmsCodecTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -41,7 +41,7 @@ private slots:
     void callerIdAnswers();
 };
 
-void TestSmsCodec::keywordAccessChecks_data()
+void SmsCodecTest::keywordAccessChecks_data()
 {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QString>("code");
@@ -80,7 +80,7 @@ void TestSmsCodec::keywordAccessChecks_data()
                                 << QStringList {"lineEdit_access"} << true;
 }
 
-void TestSmsCodec::keywordAccessChecks()
+void SmsCodecTest::keywordAccessChecks()
 {
     QFETCH(QString, keyword);
     QFETCH(QString, code);
@@ -99,7 +99,7 @@ void TestSmsCodec::keywordAccessChecks()
     QCOMPARE(check.reenablePages, reenable);
 }
 
-void TestSmsCodec::bodies()
+void SmsCodecTest::bodies()
 {
     FormValues v;
     v.setText("lineEdit_apn_internet", "internet");
@@ -115,7 +115,7 @@ void TestSmsCodec::bodies()
     QCOMPARE(callerIds(v).body, QString("CALID:1,+123;CALID:2,"));
 }
 
-void TestSmsCodec::phoneNumber_data()
+void SmsCodecTest::phoneNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
@@ -132,7 +132,7 @@ void TestSmsCodec::phoneNumber_data()
     QTest::newRow("arabic digit") << QString::fromUtf8("12\u0663") << false << "Digits only !";
 }
 
-void TestSmsCodec::phoneNumber()
+void SmsCodecTest::phoneNumber()
 {
     QFETCH(QString, text);
     QFETCH(bool, ok);
@@ -142,7 +142,7 @@ void TestSmsCodec::phoneNumber()
     QCOMPARE(check.notice.text, message);
 }
 
-void TestSmsCodec::decoders()
+void SmsCodecTest::decoders()
 {
     FormValues apn = decodeApn("<OK> APN?:internet;\r\n");
     QCOMPARE(apn.text("lineEdit_apn_internet"), QString("internet"));
@@ -160,7 +160,7 @@ void TestSmsCodec::decoders()
     QCOMPARE(decodeAccessCode("4826").text("lineEdit_access"), QString("4826"));
 }
 
-void TestSmsCodec::callerIdAnswers_data()
+void SmsCodecTest::callerIdAnswers_data()
 {
     QTest::addColumn<QString>("received");
     QTest::addColumn<int>("which");
@@ -172,7 +172,7 @@ void TestSmsCodec::callerIdAnswers_data()
     QTest::newRow("repeated answer") << "<OK> CAL?:2,55;\r\n<OK> CAL?:2,55;\r\n" << 2 << "55";
 }
 
-void TestSmsCodec::callerIdAnswers()
+void SmsCodecTest::callerIdAnswers()
 {
     QFETCH(QString, received);
     QFETCH(int, which);
@@ -182,5 +182,5 @@ void TestSmsCodec::callerIdAnswers()
     QCOMPARE(v.text(QString("lineEdit_call_id%1").arg(which)), number);
 }
 
-QTEST_APPLESS_MAIN(TestSmsCodec)
+QTEST_APPLESS_MAIN(SmsCodecTest)
 #include "tst_smscodec.moc"

@@ -49,7 +49,7 @@ QByteArray patterned(int size)
 
 } // namespace
 
-class TestManageSerialPort : public QObject
+class ManageSerialPortTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -72,7 +72,7 @@ private slots:
     void openFailureText();
 };
 
-void TestManageSerialPort::sendWritesEveryByteInOrder_data()
+void ManageSerialPortTest::sendWritesEveryByteInOrder_data()
 {
     QTest::addColumn<QList<QByteArray>>("pieces");
     QTest::newRow("signal strength frame") << QList<QByteArray> {SignalStrengthFrame};
@@ -86,7 +86,7 @@ void TestManageSerialPort::sendWritesEveryByteInOrder_data()
     QTest::newRow("NUL bytes") << QList<QByteArray> {QByteArray("\0\0x\0", 4)};
 }
 
-void TestManageSerialPort::sendWritesEveryByteInOrder()
+void ManageSerialPortTest::sendWritesEveryByteInOrder()
 {
     QFETCH(QList<QByteArray>, pieces);
     PtyPair pty;
@@ -103,7 +103,7 @@ void TestManageSerialPort::sendWritesEveryByteInOrder()
     QCOMPARE(pty.readMaster(100), QByteArray()); // nothing more
 }
 
-void TestManageSerialPort::resultCodesWhenPortOrDirectionIsMissing()
+void ManageSerialPortTest::resultCodesWhenPortOrDirectionIsMissing()
 {
     PtyPair pty;
     QVERIFY(pty.isValid());
@@ -125,7 +125,7 @@ void TestManageSerialPort::resultCodesWhenPortOrDirectionIsMissing()
     QCOMPARE(pty.readMaster(200), QByteArray()); // nothing was queued
 }
 
-void TestManageSerialPort::enablingTwiceKeepsOneDirection()
+void ManageSerialPortTest::enablingTwiceKeepsOneDirection()
 {
     PtyPair pty;
     QVERIFY(pty.isValid());
@@ -155,7 +155,7 @@ void TestManageSerialPort::enablingTwiceKeepsOneDirection()
     QVERIFY(!link.disableSending());
 }
 
-void TestManageSerialPort::receivedBytesArriveWholeAndInOrder_data()
+void ManageSerialPortTest::receivedBytesArriveWholeAndInOrder_data()
 {
     QTest::addColumn<QList<QByteArray>>("pieces");
     QTest::newRow("answer") << QList<QByteArray> {"<OK> CSQ:23,99;\r\n"};
@@ -165,7 +165,7 @@ void TestManageSerialPort::receivedBytesArriveWholeAndInOrder_data()
     QTest::newRow("more than a buffer") << QList<QByteArray> {patterned(5000), patterned(3000)};
 }
 
-void TestManageSerialPort::receivedBytesArriveWholeAndInOrder()
+void ManageSerialPortTest::receivedBytesArriveWholeAndInOrder()
 {
     QFETCH(QList<QByteArray>, pieces);
     PtyPair pty;
@@ -185,7 +185,7 @@ void TestManageSerialPort::receivedBytesArriveWholeAndInOrder()
     QCOMPARE(linkChunks.count(), chunks.count());
 }
 
-void TestManageSerialPort::bytesBeforeStartReceivingAreKept()
+void ManageSerialPortTest::bytesBeforeStartReceivingAreKept()
 {
     PtyPair pty;
     QVERIFY(pty.isValid());
@@ -201,7 +201,7 @@ void TestManageSerialPort::bytesBeforeStartReceivingAreKept()
     QTRY_COMPARE(joined(chunks), QByteArray("early;\r\n"));
 }
 
-void TestManageSerialPort::closeThenOpenRestoresBothDirections()
+void ManageSerialPortTest::closeThenOpenRestoresBothDirections()
 {
     PtyPair pty;
     QVERIFY(pty.isValid());
@@ -239,7 +239,7 @@ void TestManageSerialPort::closeThenOpenRestoresBothDirections()
     QCOMPARE(pty.readMaster(2000, 6), QByteArray("again\r"));
 }
 
-void TestManageSerialPort::destructionWhileRunningEndsCleanly()
+void ManageSerialPortTest::destructionWhileRunningEndsCleanly()
 {
     PtyPair pty;
     QVERIFY(pty.isValid());
@@ -255,7 +255,7 @@ void TestManageSerialPort::destructionWhileRunningEndsCleanly()
     QVERIFY(openAsTheWindowDoes(next, pty.slavePath()));
 }
 
-void TestManageSerialPort::pulledCableReportsLinkLostOnce_data()
+void ManageSerialPortTest::pulledCableReportsLinkLostOnce_data()
 {
     QTest::addColumn<int>("pendingWrite");
     QTest::newRow("idle") << 0;
@@ -263,7 +263,7 @@ void TestManageSerialPort::pulledCableReportsLinkLostOnce_data()
     QTest::newRow("write pending") << 200000;
 }
 
-void TestManageSerialPort::pulledCableReportsLinkLostOnce()
+void ManageSerialPortTest::pulledCableReportsLinkLostOnce()
 {
     QFETCH(int, pendingWrite);
     PtyPair pty;
@@ -299,7 +299,7 @@ void TestManageSerialPort::pulledCableReportsLinkLostOnce()
     QCOMPARE(replugged.readMaster(2000, 14), SignalStrengthFrame);
 }
 
-void TestManageSerialPort::openFailureTellsWhy()
+void ManageSerialPortTest::openFailureTellsWhy()
 {
     ManageSerialPort link;
     link.enableSending();
@@ -319,7 +319,7 @@ void TestManageSerialPort::openFailureTellsWhy()
     QCOMPARE(pty.readMaster(2000, 14), SignalStrengthFrame);
 }
 
-void TestManageSerialPort::portNameForOpen_data()
+void ManageSerialPortTest::portNameForOpen_data()
 {
     QTest::addColumn<QString>("userData");
     QTest::addColumn<QString>("expected");
@@ -334,14 +334,14 @@ void TestManageSerialPort::portNameForOpen_data()
     // clang-format on
 }
 
-void TestManageSerialPort::portNameForOpen()
+void ManageSerialPortTest::portNameForOpen()
 {
     QFETCH(QString, userData);
     QFETCH(QString, expected);
     QCOMPARE(::portNameForOpen(userData), expected);
 }
 
-void TestManageSerialPort::openFailureText_data()
+void ManageSerialPortTest::openFailureText_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSerialPort::SerialPortError>("error");
@@ -357,7 +357,7 @@ void TestManageSerialPort::openFailureText_data()
                                     << "Can't open " << false;
 }
 
-void TestManageSerialPort::openFailureText()
+void ManageSerialPortTest::openFailureText()
 {
     QFETCH(QString, name);
     QFETCH(QSerialPort::SerialPortError, error);
@@ -371,5 +371,5 @@ void TestManageSerialPort::openFailureText()
         QCOMPARE(text, start);
 }
 
-QTEST_GUILESS_MAIN(TestManageSerialPort)
+QTEST_GUILESS_MAIN(ManageSerialPortTest)
 #include "tst_manageserialport.moc"
