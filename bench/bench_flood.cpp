@@ -26,6 +26,7 @@
 #include "app/messages.h"
 #include "app/velomi.h"
 #include "ptypair.h"
+#include "resident.h"
 #include "serial/manageserialport.h"
 #include "session/session.h"
 
@@ -33,15 +34,6 @@ namespace {
 
 constexpr double TargetMiB = 150;
 constexpr int WriteBytes = 64 * 1024;
-
-qint64 residentBytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : -1;
-}
 
 // The most the process has held so far, short spikes included.
 qint64 peakResidentBytes()
@@ -140,21 +132,6 @@ bool runFor(int ms, const std::function<bool()> &done = {})
     return done && done();
 }
 
-// A frame the tool wrote, up to its carriage return.
-QByteArray nextFrame(PtyPair &pty, QByteArray &pending, int timeoutMs)
-{
-    runFor(timeoutMs, [&] {
-        pending += pty.readMaster(0);
-        return pending.contains('\r');
-    });
-    const int end = int(pending.indexOf('\r'));
-    if (end < 0)
-        return {};
-    const QByteArray frame = pending.left(end + 1);
-    pending.remove(0, end + 1);
-    return frame;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -220,12 +197,11 @@ int main(int argc, char *argv[])
 
     // A real answer after the flood is still taken: Read sends the version
     // query, its answer moves the read on to the next query.
-    QByteArray pending;
     pty.readMaster(200);
     window->pushButton_read->click();
-    const QByteArray query = nextFrame(pty, pending, 5000);
+    const QByteArray query = pty.readFrame(5000);
     pty.writeMaster("<OK> VER?:T47_V1.05;\r\n");
-    const QByteArray next = nextFrame(pty, pending, 5000);
+    const QByteArray next = pty.readFrame(5000);
     const bool answerTaken
         = query == "AT!XSMSC=VER?:\r" && next.startsWith("AT!XSMSC=") && next != query;
 

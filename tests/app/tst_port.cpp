@@ -22,24 +22,6 @@ namespace {
 
 const QByteArray VersionQuery = "AT!XSMSC=VER?:\r";
 
-// One frame the tool wrote, up to its carriage return, with the event loop
-// running meanwhile so the window can answer what arrives.
-QByteArray nextFrame(PtyPair &pty, QByteArray &pending, int timeoutMs = 10000)
-{
-    (void)QTest::qWaitFor(
-        [&] {
-            pending += pty.readMaster(0);
-            return pending.contains('\r');
-        },
-        timeoutMs);
-    const int end = int(pending.indexOf('\r'));
-    if (end < 0)
-        return {};
-    const QByteArray frame = pending.left(end + 1);
-    pending.remove(0, end + 1);
-    return frame;
-}
-
 QList<QWidget *> portBoxes(Velomi &w)
 {
     return {w.comboBoxPortName, w.comboBoxBaudRate, w.comboBoxDataBits, w.comboBoxParity,
@@ -132,7 +114,6 @@ void PortTest::openCloseAndOpenAgain()
     const auto w = newWindow(pty.slavePath());
     QCOMPARE(w->comboBoxPortName->currentData().toString(), pty.slavePath());
 
-    QByteArray pending;
     for (int round = 1; round <= 2; ++round) {
         w->pushButtonOpen->click();
         verifyOpenState(*w);
@@ -140,9 +121,9 @@ void PortTest::openCloseAndOpenAgain()
             return;
         // Open starts the read; an answer moves it to the next query, so
         // both directions work, the second time as the first.
-        QCOMPARE(nextFrame(pty, pending), VersionQuery);
+        QCOMPARE(pty.readFrame(), VersionQuery);
         QVERIFY(pty.writeMaster("<OK> VER?:T47_V1.05;\r\n"));
-        const QByteArray next = nextFrame(pty, pending);
+        const QByteArray next = pty.readFrame();
         QVERIFY2(next.startsWith("AT!XSMSC=") && next != VersionQuery, next.constData());
 
         w->pushButtonClose->click();
@@ -238,8 +219,7 @@ void PortTest::typedPathOpensAsTyped()
 
     QCOMPARE(recorder_.texts(), QStringList());
     verifyOpenState(*w);
-    QByteArray pending;
-    QCOMPARE(nextFrame(pty, pending), VersionQuery);
+    QCOMPARE(pty.readFrame(), VersionQuery);
 }
 
 void PortTest::unplugWhileOpen()
@@ -248,8 +228,7 @@ void PortTest::unplugWhileOpen()
     QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
     const auto w = newWindow(pty.slavePath());
     w->pushButtonOpen->click();
-    QByteArray pending;
-    QCOMPARE(nextFrame(pty, pending), VersionQuery); // the read waits for its answer
+    QCOMPARE(pty.readFrame(), VersionQuery); // the read waits for its answer
 
     pty.closeMaster();
     QTRY_VERIFY_WITH_TIMEOUT(!recorder_.shown.isEmpty(), 10000);
@@ -293,8 +272,7 @@ void PortTest::noiseFloodKeepsTheLogPaneBounded()
     QVERIFY2(pty.isValid(), qPrintable(pty.errorString()));
     const auto w = newWindow(pty.slavePath());
     w->pushButtonOpen->click();
-    QByteArray pending;
-    QCOMPARE(nextFrame(pty, pending), VersionQuery);
+    QCOMPARE(pty.readFrame(), VersionQuery);
     qint64 received = 0;
     connect(w->serialManager(), &Link::chunkReceived, w.get(),
         [&received](const QByteArray &chunk) { received += chunk.size(); });
@@ -336,9 +314,9 @@ void PortTest::noiseFloodKeepsTheLogPaneBounded()
 
     // A real answer after the flood is still taken: the read moves on.
     w->pushButton_read->click();
-    QCOMPARE(nextFrame(pty, pending), VersionQuery);
+    QCOMPARE(pty.readFrame(), VersionQuery);
     QVERIFY(pty.writeMaster("<OK> VER?:T47_V1.05;\r\n"));
-    const QByteArray next = nextFrame(pty, pending);
+    const QByteArray next = pty.readFrame();
     QVERIFY2(next.startsWith("AT!XSMSC=") && next != VersionQuery, next.constData());
 }
 

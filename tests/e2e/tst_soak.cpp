@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "e2efixture.h"
+#include "resident.h"
 
 namespace {
 #if defined(__SANITIZE_ADDRESS__)
@@ -20,15 +21,6 @@ constexpr bool Sanitized = false;
 constexpr int DefaultReads = Sanitized ? 50 : 400;
 // Growth allowed over the whole run once the caches have settled.
 constexpr qint64 AllowedGrowthBytes = 2 * 1024 * 1024;
-
-qint64 residentBytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : -1;
-}
 
 // One read, waited for in the event loop as the tool itself runs (a polling
 // wait would add its own sleeps to every exchange).

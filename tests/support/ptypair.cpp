@@ -1,5 +1,8 @@
 #include "ptypair.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <QElapsedTimer>
 
 #include <cerrno>
@@ -113,4 +116,20 @@ void PtyPair::closeMaster()
         ::close(masterFd_);
         masterFd_ = -1;
     }
+}
+
+QByteArray PtyPair::readFrame(int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!unread_.contains('\r') && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        unread_ += readMaster(0);
+    }
+    const int end = int(unread_.indexOf('\r'));
+    if (end < 0)
+        return {};
+    const QByteArray frame = unread_.left(end + 1);
+    unread_.remove(0, end + 1);
+    return frame;
 }

@@ -44,6 +44,11 @@ public:
     // passed, with whatever arrived by then.
     QByteArray readMaster(int timeoutMs, int expectedBytes = -1);
 
+    // One frame the slave side wrote, up to its carriage return, with the
+    // event loop running meanwhile so the tool can send; "" after timeoutMs.
+    // Bytes after the frame wait for the next call.
+    QByteArray readFrame(int timeoutMs = 10000);
+
     // Closes the master end: the slave side sees a hang-up, like a serial
     // device whose cable was pulled.
     void closeMaster();
@@ -53,4 +58,5 @@ private:
     int slaveFd_ = -1;
     QString slavePath_;
     QString error_;
+    QByteArray unread_; // read from the master end, not yet a whole frame
 };
