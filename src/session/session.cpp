@@ -1,11 +1,12 @@
 #include "session/session.h"
 
-#include "firmware/firmwareupgrade.h"
 #include "protocol/acknowledgement.h"
 #include "protocol/answer.h"
 #include "protocol/frame.h"
 #include "serial/link.h"
 #include "session/readchain.h"
+#include "session/restartcountdown.h"
+#include "session/upgradechain.h"
 #include "session/writeallchain.h"
 
 using Command = Session::Command;
@@ -37,20 +38,16 @@ QString bodyOf(const QByteArray &frame)
 } // namespace
 
 Session::Session(Link *link, QObject *parent)
-    : QObject(parent), link_(link), upgrade_(std::make_unique<FirmwareUpgrade>()),
-      readChain_(std::make_unique<ReadChain>(*this)),
-      writeAll_(std::make_unique<WriteAllChain>(*this))
+    : QObject(parent), link_(link), readChain_(std::make_unique<ReadChain>(*this)),
+      writeAll_(std::make_unique<WriteAllChain>(*this)),
+      upgrade_(std::make_unique<UpgradeChain>(*this)),
+      restart_(std::make_unique<RestartCountdown>(*this))
 {
     dispatchTimer_.setSingleShot(true);
     dispatchTimer_.setInterval(0);
-    restartTimer_.setSingleShot(true);
     answerTimer_.setSingleShot(true);
-    silenceTimer_.setSingleShot(true);
     connect(&dispatchTimer_, &QTimer::timeout, this, &Session::dispatch);
-    connect(&restartTimer_, &QTimer::timeout, this, &Session::onRestartTick);
     connect(&answerTimer_, &QTimer::timeout, this, &Session::onAnswerTimeout);
-    connect(&elapsedTimer_, &QTimer::timeout, this, &Session::onElapsedTick);
-    connect(&silenceTimer_, &QTimer::timeout, this, &Session::onUpgradeSilence);
     if (link_) {
         connect(link_, &Link::chunkReceived, this, &Session::onChunk);
         connect(link_, &Link::linkLost, this, [this] { portClosed(); });
@@ -67,6 +64,12 @@ void Session::setRadiusUndoSource(std::function<QString(int)> source)
 }
 
 void Session::setTimings(const Timings &timings) { timings_ = timings; }
+
+int Session::restartCountdown() const { return restart_->secondsLeft(); }
+
+bool Session::isCountingDown() const { return restart_->isCounting(); }
+
+bool Session::isRestarting() const { return restart_->isRestarting(); }
 
 bool Session::isBusy() const { return chainWaits() || upgrade_->isActive(); }
 
@@ -140,7 +143,7 @@ void Session::setPending(Command code)
         return;
     }
     lastChainBody_ = bodyOf(lastCommandFrame_);
-    answerTimer_.start(restartTimer_.isActive() ? timings_.restartAnswerMs : timings_.answerMs);
+    answerTimer_.start(restart_->isCounting() ? timings_.restartAnswerMs : timings_.answerMs);
 }
 
 void Session::sendQuery(const QString &body, Command code)
@@ -202,8 +205,7 @@ void Session::flushNotices()
 void Session::onChunk(const QByteArray &chunk)
 {
     emit logLine(QString::fromLatin1(chunk));
-    if (upgrade_->isActive())
-        silenceTimer_.start(timings_.upgradeSilenceMs);
+    upgrade_->onBytes();
     const QByteArray fresh = staleFilter_.filter(chunk);
     if (fresh.isEmpty())
         return;
@@ -245,7 +247,7 @@ bool Session::runStep()
     switch (pendingCommand_) {
     case Command::UpgradeAnnounce:
     case Command::UpgradeBlock:
-        return stepUpgrade();
+        return upgrade_->onAnswer();
     case Command::WriteReport:
         stepReportWrite();
         return false;
@@ -288,14 +290,11 @@ void Session::handleAcknowledgement()
     case AckKind::RebootGsm:
     case AckKind::FactoryReset:
     case AckKind::FactoryMode: {
-        setRestarting(true);
+        restart_->setRestarting(true);
         emit pagesLocked(true);
         assembler_.clear();
-        bool &flag = outcome.kind == AckKind::RebootDevice ? afterDeviceReboot_
-            : outcome.kind == AckKind::RebootGsm           ? afterGsmReboot_
-                                                           : afterFactoryReset_;
-        flag = true;
-        startCountdown(CountdownSeconds);
+        restart_->expect(RestartCountdown::Then::Read);
+        restart_->start(CountdownSeconds);
         notify(outcome.notice);
         break;
     }
@@ -337,45 +336,13 @@ void Session::handleAcknowledgement()
         assembler_.clear();
 }
 
-// ---- restart countdown and time-outs -------------------------------------
+// ---- time-outs -------------------------------------------------------------
 
-void Session::startCountdown(int seconds)
+// The device restarts: a chain still waiting gets the longer patience.
+void Session::restartStarted()
 {
-    restartCountdown_ = seconds;
-    restartTimer_.start(timings_.countdownTickMs);
-    // The device restarts: a chain still waiting gets the longer patience.
     if (answerTimer_.isActive())
         answerTimer_.start(timings_.restartAnswerMs);
-}
-
-void Session::onRestartTick()
-{
-    Scope scope(*this);
-    emit logLine(QStringLiteral("%1 sec").arg(restartCountdown_));
-    if (--restartCountdown_ >= 0) {
-        restartTimer_.start(timings_.countdownTickMs);
-        return;
-    }
-    setRestarting(false);
-    givePagesBack();
-    restartCountdown_ = 0;
-    for (bool *flag : {&afterDeviceReboot_, &afterGsmReboot_, &afterFactoryReset_}) {
-        if (*flag) {
-            *flag = false;
-            startRead();
-        }
-    }
-    if (afterUpgrade_) {
-        afterUpgrade_ = false;
-        notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
-            [this] { emit reopenPortRequested(); });
-    }
-}
-
-void Session::setRestarting(bool restarting)
-{
-    restarting_ = restarting;
-    emit restartingChanged(restarting);
 }
 
 void Session::onAnswerTimeout()
@@ -408,7 +375,7 @@ void Session::stopWaitingChain()
 // or a restart still holds them.
 void Session::givePagesBack()
 {
-    if (!pagesUnlocked_ || restartTimer_.isActive())
+    if (!pagesUnlocked_ || restart_->isCounting())
         return;
     emit pagesLocked(false);
     emit reportTypesLocked(false);
@@ -419,15 +386,18 @@ void Session::portClosed()
     Scope scope(*this);
     // The next device on this port may be another model.
     pagesUnlocked_ = false;
-    elapsedTimer_.stop();
     stopWaitingChain();
-    if (upgrade_->isActive()) {
-        FirmwareStep step = upgrade_->onSilence();
-        // The port is already closed and the window locks the pages itself.
-        step.closePort = false;
-        step.restartCountdown = -1;
-        step.notices
-            = {Notice::warning(QStringLiteral("MG Upgrade Failure!\r\nThe port was closed."))};
-        applyFirmwareStep(step);
-    }
+    upgrade_->portClosed();
 }
+
+// ---- firmware upgrade: upgradechain.cpp -----------------------------------
+
+bool Session::loadFirmware(const QByteArray &image) { return upgrade_->loadImage(image); }
+
+bool Session::loadFirmwareFile(const QString &path) { return upgrade_->loadFile(path); }
+
+void Session::startUpgrade() { upgrade_->start(); }
+
+bool Session::isUpgrading() const { return upgrade_->isActive(); }
+
+int Session::upgradeErrorTotal() const { return upgrade_->errorTotal(); }

@@ -22,9 +22,9 @@
 
 class Link;
 class ReadChain;
+class RestartCountdown;
+class UpgradeChain;
 class WriteAllChain;
-class FirmwareUpgrade;
-struct FirmwareStep;
 namespace SmsCodec {
 struct WriteCheck;
 }
@@ -99,9 +99,9 @@ public:
     int completedReads() const { return completedReads_; }
     bool configurationRead() const { return configurationRead_; }
     void setConfigurationRead(bool read) { configurationRead_ = read; }
-    int restartCountdown() const { return restartCountdown_; }
-    bool isCountingDown() const { return restartTimer_.isActive(); }
-    bool isRestarting() const { return restarting_; }
+    int restartCountdown() const;
+    bool isCountingDown() const;
+    bool isRestarting() const;
     bool isBusy() const; // a chain waits for an answer
     bool canWriteAll() const;
     // Why Write All cannot start now; empty when it can.
@@ -179,6 +179,8 @@ signals:
 
 private:
     friend class ReadChain;
+    friend class RestartCountdown;
+    friend class UpgradeChain;
     friend class WriteAllChain;
 
     // Notices wait until the outermost step has updated all state: the
@@ -221,9 +223,7 @@ private:
     bool sendGuarded(const QString &body);
     FormValues formValues() const;
     void emitDecoded(const FormValues &values, const QList<Notice> &notices = {});
-    void startCountdown(int seconds);
-    void setRestarting(bool restarting);
-    void onRestartTick();
+    void restartStarted();
     void onAnswerTimeout();
     bool chainWaits() const;
     void stopWaitingChain();
@@ -247,13 +247,6 @@ private:
     Sent doWrite(const QString &body);
     void stepReportWrite();
 
-    // Firmware: sessionfirmware.cpp
-    bool stepUpgrade();
-    bool afterLoad(const FirmwareStep &step);
-    void applyFirmwareStep(const FirmwareStep &step);
-    void onElapsedTick();
-    void onUpgradeSilence();
-
     std::function<FormValues()> formSource_;
     std::function<QString(int)> radiusUndoSource_;
     Timings timings_;
@@ -276,13 +269,6 @@ private:
     int sensorPageOffset_ = 0;
     int rptWriteIndex_ = 0;
 
-    bool afterDeviceReboot_ = false;
-    bool afterGsmReboot_ = false;
-    bool afterFactoryReset_ = false;
-    bool afterUpgrade_ = false;
-    int restartCountdown_ = 0;
-    bool restarting_ = false;
-
     bool dispatching_ = false;
     bool dispatchAgain_ = false;
     bool errorReported_ = false; // the error in receivedText was already shown
@@ -290,11 +276,9 @@ private:
     QList<Queued> queued_;
 
     QTimer dispatchTimer_;
-    QTimer restartTimer_;
     QTimer answerTimer_;
-    QTimer elapsedTimer_;
-    QTimer silenceTimer_;
-    std::unique_ptr<FirmwareUpgrade> upgrade_;
     std::unique_ptr<ReadChain> readChain_;
     std::unique_ptr<WriteAllChain> writeAll_;
+    std::unique_ptr<UpgradeChain> upgrade_;
+    std::unique_ptr<RestartCountdown> restart_;
 };

@@ -1,0 +1,36 @@
+#pragma once
+// The device restarts after it acknowledged a reboot, a GSM reboot or a
+// factory reset, and after a firmware upgrade: a countdown logs each second,
+// and at its end the pages come back and what the restart called for runs
+// (a read, or the request to reopen the port the upgrade closed).
+#include <QTimer>
+
+class Session;
+
+class RestartCountdown
+{
+public:
+    enum class Then { Read, ReopenPort };
+
+    explicit RestartCountdown(Session &session);
+
+    void start(int seconds);
+    // What runs when the countdown ends.
+    void expect(Then then);
+    bool isCounting() const { return timer_.isActive(); }
+    int secondsLeft() const { return seconds_; }
+    // From the acknowledgement (or the closing of the port for an upgrade)
+    // until the countdown ends: the port and the commands wait.
+    bool isRestarting() const { return restarting_; }
+    void setRestarting(bool restarting);
+
+private:
+    void tick();
+
+    Session &s_;
+    QTimer timer_;
+    int seconds_ = 0;
+    bool restarting_ = false;
+    bool readAfter_ = false;
+    bool reopenAfter_ = false;
+};
