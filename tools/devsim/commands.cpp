@@ -107,8 +107,12 @@ Reply CommandProcessor::writes(const QStringList &items)
         acknowledgement += "<OK> " + key.toLatin1() + ";";
     }
     QString failedKey;
+    const QMap<QString, QString> before = m_state.settings;
     switch (applyWrites(m_state, parsed, failedKey)) {
     case WriteResult::Stored:
+        for (const WriteItem &item : parsed)
+            if (m_forget.contains(item.key))
+                m_state.settings[item.key] = before.value(item.key);
         return {acknowledgement + "\r\n"};
     case WriteResult::BadCoordinate:
         return {"<Fehler> GEOFE;\r\n"}; // this answer is German on every device

@@ -18,6 +18,8 @@ public:
     CommandProcessor(DeviceState &state, const QString &language, bool xml);
 
     Reply handle(const QString &body);
+    // Writes of these setting keys are acknowledged, and the old value kept.
+    void forget(const QStringList &keys) { m_forget = keys; }
 
 private:
     using Handler = Reply (CommandProcessor::*)(const QString &argument);
@@ -63,4 +65,5 @@ private:
     DeviceState &m_state;
     QString m_language;
     bool m_xml;
+    QStringList m_forget;
 };

@@ -15,6 +15,7 @@ DeviceSim::DeviceSim(
       m_random(options.seed)
 {
     m_uptime.start();
+    m_processor.forget(options.forget);
     m_quietTimer.setSingleShot(true);
     connect(&m_quietTimer, &QTimer::timeout, this, [this] {
         m_firmware.quiet(m_state.firmware);

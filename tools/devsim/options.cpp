@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include "settingkeys.h"
+
 #include <functional>
 #include <vector>
 
@@ -151,6 +153,15 @@ const std::vector<OptionSpec> &optionTable()
         {"--mute-after", "N|Ss", "stop answering after N frames, or S seconds after start",
             [](Options &o, const QString &v, QString &e) {
                 return parseMuteAfter(v, o, e);
+            }},
+        {"--forget", "KEY", "acknowledge writes of setting KEY but keep the old value",
+            [](Options &o, const QString &v, QString &e) {
+                if (!findSettingKey(v)) {
+                    e = QStringLiteral("%1 is no setting key (GUDT, TESTC, ...)").arg(v);
+                    return false;
+                }
+                o.forget << v;
+                return true;
             }},
         {"--upgrade-timeout", "SECONDS", "give up a firmware image after this much quiet (10)",
             [](Options &o, const QString &v, QString &e) {

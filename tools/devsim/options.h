@@ -28,6 +28,7 @@ struct Options
     int muteAfterFrames = -1; // -1: never
     double muteAfterSeconds = -1;
     double upgradeTimeoutSeconds = 10.0;
+    QStringList forget; // setting keys acknowledged but not stored
 };
 
 // Parses the arguments (without the program name). Returns false with a message on bad input;
