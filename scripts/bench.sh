@@ -61,6 +61,15 @@ else
     row "resident under a noise flood (bench_flood)" "failed" "" "" "< 150 MiB" "no"
 fi
 
+# velomi-cli: one device, four and eight at once at 115200 baud, and its
+# start-to-exit time beyond the read.
+cli=$(run bench_cli)
+if [ -n "$cli" ]; then
+    printf '%s\n' "$cli" | sed -n 's/^ROW|//p' >>"$rows"
+else
+    row "velomi-cli read (bench_cli)" "failed" "" "" "" "no"
+fi
+
 # Process start to the window painted.
 startup=$(run bench_startup)
 ms=$(printf '%s\n' "$startup" | sed -n 's/^start to window shown.*: \([0-9.]*\) ms$/\1/p')
