@@ -28,8 +28,8 @@ struct Timing
 
 Timing readOnce(const QStringList &ports, const QString &outDir)
 {
-    QStringList args {QStringLiteral("read"), QStringLiteral("--out-dir"), outDir,
-        QStringLiteral("--json")};
+    QStringList args {
+        QStringLiteral("read"), QStringLiteral("--out-dir"), outDir, QStringLiteral("--json")};
     for (const QString &port : ports)
         args << QStringLiteral("--port") << port;
     QProcess process;
@@ -104,9 +104,11 @@ int main(int argc, char *argv[])
     std::printf("runs %d; one %.0f ms (read %.0f ms), four %.0f ms, eight %.0f ms\n", runs, oneMs,
         median(paced), fourMs, eightMs);
     std::printf("ROW|velomi-cli read, 1 device at 115200 baud|%.0f ms||||\n", oneMs);
-    std::printf("ROW|velomi-cli read, 4 devices at once|%.0f ms|%.0f ms (1 device)|%.2f x|<= 1.5 x|%s\n",
+    std::printf(
+        "ROW|velomi-cli read, 4 devices at once|%.0f ms|%.0f ms (1 device)|%.2f x|<= 1.5 x|%s\n",
         fourMs, oneMs, fourMs / oneMs, fourMs <= 1.5 * oneMs ? "yes" : "no");
-    std::printf("ROW|velomi-cli read, 8 devices at once|%.0f ms|%.0f ms (1 device)|%.2f x|<= 2 x|%s\n",
+    std::printf(
+        "ROW|velomi-cli read, 8 devices at once|%.0f ms|%.0f ms (1 device)|%.2f x|<= 2 x|%s\n",
         eightMs, oneMs, eightMs / oneMs, eightMs <= 2 * oneMs ? "yes" : "no");
     std::printf("ROW|velomi-cli start to exit beyond the read|%.0f ms|%.0f ms (the paced read)||<= "
                 "150 ms|%s\n",

@@ -29,10 +29,21 @@ const QRegularExpression &errorAnswer()
 
 QString oneLine(QString text)
 {
+    while (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
+        text.chop(1);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("; "));
     text.replace(QLatin1Char('\n'), QStringLiteral("; "));
     text.remove(QLatin1Char('\r'));
     return text.trimmed();
+}
+
+// A notice's text without the markup of its message box.
+QString plain(const Notice &notice)
+{
+    static const QRegularExpression markup(QStringLiteral("</?(?:h\\d|p|br|b|i)\\s*/?>"));
+    QString text = notice.text;
+    text.replace(markup, QStringLiteral(" "));
+    return oneLine(text).simplified();
 }
 
 } // namespace
@@ -266,7 +277,13 @@ void DeviceJob::startUpgrade()
             Usage, QStringLiteral("the image %1 was refused: %2").arg(request_.image, lastNotice_));
         return;
     }
+    // What the start refuses before sending anything is the image's fault.
+    loadingImage_ = true;
     session_->startUpgrade();
+    loadingImage_ = false;
+    if (!session_->isUpgrading())
+        fail(
+            Usage, QStringLiteral("the image %1 was refused: %2").arg(request_.image, lastNotice_));
 }
 
 void DeviceJob::startCommand()
@@ -344,7 +361,7 @@ void DeviceJob::onDecoded(const FormValues &values)
     if (values.contains(ImeiName))
         outcome_.imei = values.text(ImeiName);
     if (phase_ == Phase::Command && values.contains(SignalName)) {
-        outcome_.detail = values.text(SignalName);
+        outcome_.detail = oneLine(values.text(SignalName));
         later([this] { succeed(); });
         return;
     }
@@ -361,13 +378,13 @@ void DeviceJob::onDecoded(const FormValues &values)
 
 void DeviceJob::onNotice(const Notice &notice)
 {
-    lastNotice_ = oneLine(notice.text);
+    lastNotice_ = plain(notice);
     switch (phase_) {
     case Phase::Reading:
         // Decoders tell of odd values while the read goes on; the read failed
         // only when its chain stopped without finishing.
         if (!readFinished_ && !session_->isBusy() && notice.text != ReadSuccess)
-            fail(DeviceFailed, oneLine(notice.text));
+            fail(DeviceFailed, lastNotice_);
         return;
     case Phase::Writing:
         if (notice.text == WriteAllSuccess) {
@@ -377,13 +394,12 @@ void DeviceJob::onNotice(const Notice &notice)
             if (answer_.contains(errorAnswer()))
                 fail(DeviceFailed,
                     QStringLiteral("the device refused the setting %1 (%2)")
-                        .arg(refusedKey(), oneLine(notice.text)));
+                        .arg(refusedKey(), lastNotice_));
             else if (!link_->isOpen() || notice.kind == Notice::Warning)
-                fail(DeviceFailed, oneLine(notice.text));
+                fail(DeviceFailed, lastNotice_);
             else
                 fail(Usage,
-                    QStringLiteral("the profile's values were not sent: %1")
-                        .arg(oneLine(notice.text)));
+                    QStringLiteral("the profile's values were not sent: %1").arg(lastNotice_));
         }
         return;
     case Phase::Upgrading:
@@ -391,7 +407,7 @@ void DeviceJob::onNotice(const Notice &notice)
             emit progress(QStringLiteral("upgrading"), 100);
             later([this] { succeed(); });
         } else if (!loadingImage_ && !session_->isUpgrading()) {
-            fail(DeviceFailed, oneLine(notice.text));
+            fail(DeviceFailed, lastNotice_);
         }
         return;
     case Phase::Command:
@@ -399,9 +415,9 @@ void DeviceJob::onNotice(const Notice &notice)
             if (answer_.contains(errorAnswer()))
                 fail(DeviceFailed, QStringLiteral("the device refused %1").arg(refusedKey()));
             else
-                fail(DeviceFailed, oneLine(notice.text));
+                fail(DeviceFailed, lastNotice_);
         } else if (!link_->isOpen()) {
-            fail(DeviceFailed, oneLine(notice.text));
+            fail(DeviceFailed, lastNotice_);
         }
         return;
     case Phase::Idle:

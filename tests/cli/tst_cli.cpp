@@ -3,8 +3,8 @@
 // write that claims success for a setting the device did not keep, a refusal
 // or a dead port that passes for success, a half output file.
 #include <QDir>
-#include <QJsonArray>
 #include <QFile>
+#include <QJsonArray>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -49,8 +49,8 @@ QByteArray contents(const QString &path)
 }
 
 // The profile with one line replaced; lines end in "\r\n".
-bool writeEdited(const QString &from, const QString &to, const QByteArray &key,
-    const QByteArray &value)
+bool writeEdited(
+    const QString &from, const QString &to, const QByteArray &key, const QByteArray &value)
 {
     QByteArray bytes = contents(from);
     const int start = int(bytes.indexOf("\r\n" + key + ":")) + 2;
@@ -94,8 +94,9 @@ void CliTest::readGivesTheWindowsSavedProfile()
     QVERIFY(t.newWindow());
     QVERIFY(t.openAndRead());
     t.window->pushButton_saveProfileAs->click();
-    t.window->saveProfileAsDialog()->findChild<QLineEdit *>("lineEdit_newProfileName")->setText(
-        "window");
+    t.window->saveProfileAsDialog()
+        ->findChild<QLineEdit *>("lineEdit_newProfileName")
+        ->setText("window");
     t.window->saveProfileAsDialog()->findChild<QPushButton *>("pushButton_ok")->click();
     const QByteArray window = contents(t.dir.filePath("Profile/Velomi_window.txt"));
     QVERIFY(!window.isEmpty());
@@ -130,8 +131,10 @@ void CliTest::writeThenDiffEqual()
     // The device as it was before the write is kept.
     const QStringList backups = QDir(path("data/Calvorn/Velomi/backups")).entryList(QDir::Files);
     QCOMPARE(backups.size(), 1);
-    QCOMPARE(contents(path("data/Calvorn/Velomi/backups/") + backups.first()), contents(path("w.txt")));
-    QVERIFY(contents(path("record.csv")).contains(",T47_V1.05,,write," + path("w2.txt").toUtf8() + ",ok,"));
+    QCOMPARE(
+        contents(path("data/Calvorn/Velomi/backups/") + backups.first()), contents(path("w.txt")));
+    QVERIFY(contents(path("record.csv"))
+                .contains(",T47_V1.05,,write," + path("w2.txt").toUtf8() + ",ok,"));
 }
 
 void CliTest::refusedWriteNamesTheKey()
@@ -160,11 +163,11 @@ void CliTest::settingNotStoredFailsVerification()
 
 void CliTest::missingPortWritesNoFile()
 {
-    const Run r = run({"read", "--port", path("no-such-port"), "--out", path("none.txt"),
-        "--timeout", "1"});
+    const Run r = run(
+        {"read", "--port", path("no-such-port"), "--out", path("none.txt"), "--timeout", "1"});
     QCOMPARE(r.exit, 3);
-    QVERIFY2(r.err.contains(path("no-such-port")) && r.err.contains("read failed"),
-        qPrintable(r.err));
+    QVERIFY2(
+        r.err.contains(path("no-such-port")) && r.err.contains("read failed"), qPrintable(r.err));
     QVERIFY(!QFile::exists(path("none.txt")));
 }
 
@@ -193,8 +196,8 @@ void CliTest::severalPortsAtOnce()
     DevSimProcess first, second;
     QVERIFY2(first.start(), qPrintable(first.errorString()));
     QVERIFY2(second.start({"--version", "T68_V1.0"}), qPrintable(second.errorString()));
-    const Run r = run({"read", "--port", first.portPath(), "--port", second.portPath(),
-        "--out-dir", path("many"), "--json"});
+    const Run r = run({"read", "--port", first.portPath(), "--port", second.portPath(), "--out-dir",
+        path("many"), "--json"});
     QCOMPARE(r.exit, 0);
     // One result per port, each on its own line of JSON.
     QStringList succeeded;
