@@ -18,7 +18,7 @@ const QString UpgradeFinished = QStringLiteral("MG Upgrade Finish. Please wait 3
 const QString ImeiName = QStringLiteral("label_panel_IMEI");
 const QString SignalName = QStringLiteral("label_csq");
 // Roughly the answers of a read, for the progress line.
-constexpr int AnswersOfARead = 30;
+constexpr int AnswersOfARead = 16;
 
 const QRegularExpression &errorAnswer()
 {

@@ -234,11 +234,10 @@ void Runner::finishJob(DeviceJob *job)
     }
     status_ = qMax(status_, outcome.exit);
 
+    // The summary takes the progress line's place; the others' progress follows.
     if (progressShown_) {
         progressText_.remove(port);
         err_ << "\r\033[K";
-        if (!progressText_.isEmpty())
-            err_ << progressText_.values().join(QStringLiteral("  |  "));
         err_.flush();
     }
     const QString command = commandName(request_);
@@ -288,6 +287,10 @@ void Runner::finishJob(DeviceJob *job)
         else
             out_ << summary << "\n";
         out_.flush();
+        err_.flush();
+    }
+    if (progressShown_ && !progressText_.isEmpty()) {
+        err_ << progressText_.values().join(QStringLiteral("  |  "));
         err_.flush();
     }
     if (!request_.record.isEmpty())
