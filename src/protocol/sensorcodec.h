@@ -24,6 +24,9 @@ QString typeName(const QString &typeCode); // "UNKNOWN" for unknown codes
 
 // Whole list in one answer "<OK> DEV?:count,(z,t),...;\r\n".
 SensorList fromSingleAnswer(const QString &received);
+// A known model lists its sensors in pages of five, "DEV?:0" to "DEV?:15".
+constexpr int PageSize = 5;
+constexpr int LastPageOffset = 15;
 // Entries of one page answer "<OK> DEV?:(z,t),...;\r\n" ("" for an empty page).
 QString pageEntries(const QString &received);
 // The collected pages ",(1,4),(2,6),..."; a repeated zone shows once.

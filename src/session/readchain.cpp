@@ -15,9 +15,6 @@
 using Command = Session::Command;
 
 namespace {
-constexpr int SensorPageSize = 5;
-constexpr int LastSensorPageOffset = 15;
-
 bool always(const ModelFlags &) { return true; }
 bool hasXml(const ModelFlags &m) { return m.t47Family() || m.modelT2; }
 bool shortFormat(const ModelFlags &m) { return !m.extendedFormat; }
@@ -119,7 +116,8 @@ void ReadChain::planAfterVersion()
                 plan_.append({&step, fence});
             break;
         case Repeat::SensorPages:
-            for (int offset = 0; offset <= LastSensorPageOffset; offset += SensorPageSize)
+            for (int offset = 0; offset <= SensorCodec::LastPageOffset;
+                 offset += SensorCodec::PageSize)
                 plan_.append({&step, offset});
             break;
         case Repeat::Destinations:
@@ -257,7 +255,7 @@ bool ReadChain::sensorPage(int offset)
     if (offset == 0)
         s_.sensorListText_.clear();
     s_.appendSensorPage();
-    if (offset == LastSensorPageOffset)
+    if (offset == SensorCodec::LastPageOffset)
         s_.showSensorList(SensorCodec::fromPages(s_.sensorListText_));
     return true;
 }

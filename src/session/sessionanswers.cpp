@@ -49,11 +49,6 @@ void Session::stepInformation()
 
 // ---- sensor list after an added or removed sensor --------------------------
 
-namespace {
-constexpr int SensorPageSize = 5;
-constexpr int LastSensorPageOffset = 15;
-} // namespace
-
 void Session::appendSensorPage()
 {
     const QString entries = SensorCodec::pageEntries(assembler_.text());
@@ -90,8 +85,8 @@ void Session::stepSensorRefresh()
         return;
     }
     appendSensorPage();
-    sensorPageOffset_ += SensorPageSize;
-    if (sensorPageOffset_ <= LastSensorPageOffset) {
+    sensorPageOffset_ += SensorCodec::PageSize;
+    if (sensorPageOffset_ <= SensorCodec::LastPageOffset) {
         sendQuery(QStringLiteral("DEV?:%1").arg(sensorPageOffset_), Command::RefreshSensors);
         return;
     }
