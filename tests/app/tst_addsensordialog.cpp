@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "app/addsensordialog.h"
 #include "app/messages.h"

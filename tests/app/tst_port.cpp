@@ -5,7 +5,8 @@
 #include <QSerialPort>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTemporaryFile>
+#include <QTest>
 
 #include <memory>
 #include <unistd.h>

@@ -1,8 +1,9 @@
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "app/messages.h"
 #include "app/profiledialog.h"

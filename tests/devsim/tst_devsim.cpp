@@ -4,7 +4,7 @@
 
 #include <QJsonArray>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 class DevSimTest : public QObject
 {

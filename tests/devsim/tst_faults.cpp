@@ -3,8 +3,9 @@
 #include "devsimprocess.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "devsimprocess.h"
 
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 

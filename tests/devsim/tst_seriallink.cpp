@@ -1,6 +1,6 @@
 // The tool's serial link talks to the simulated device over its terminal.
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 #include "devsimprocess.h"
 #include "serial/manageserialport.h"

@@ -3,7 +3,7 @@
 
 #include <QJsonArray>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <csignal>
 
 class DevSimStateTest : public QObject

@@ -3,8 +3,9 @@
 // refuses a write in its own language. Each case must end in a clear state
 // with a message, and the device must hold the old or the new value of each
 // setting, never anything else.
+#include <QJsonArray>
 #include <QSocketNotifier>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

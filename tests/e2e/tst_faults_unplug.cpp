@@ -2,7 +2,8 @@
 // upgrade, and a device that reboots while it is being read. The window must
 // end closed or idle with a message, and the device must hold the old or the
 // new value of each setting.
-#include <QtTest>
+#include <QJsonArray>
+#include <QTest>
 
 #include "e2efixture.h"
 

@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 #include <csignal>
 #include <functional>

@@ -3,7 +3,7 @@
 // Submit changes them on the device.
 #include <QComboBox>
 #include <QJsonArray>
-#include <QtTest>
+#include <QTest>
 
 #include "e2efixture.h"
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QtTest>
+#include <QTest>
 
 #include "app/profiledialog.h"
 #include "app/profilenamedialog.h"

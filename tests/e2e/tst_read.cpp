@@ -1,5 +1,6 @@
 // Open the port, read the whole configuration, and see it on the pages.
-#include <QtTest>
+#include <QJsonArray>
+#include <QTest>
 
 #include "e2efixture.h"
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QtTest>
+#include <QTest>
 
 #include "e2efixture.h"
 #include "protocol/reportcodec.h"

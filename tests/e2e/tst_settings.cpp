@@ -5,7 +5,7 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 #include "e2efixture.h"
 

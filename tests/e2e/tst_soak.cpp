@@ -4,7 +4,8 @@
 //
 // VELOMI_SOAK_READS sets the number of reads (make soak runs a thousand;
 // the default keeps the test short enough for every CI run).
-#include <QtTest>
+#include <QJsonArray>
+#include <QTest>
 
 #include <unistd.h>
 

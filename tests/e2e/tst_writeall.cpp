@@ -1,7 +1,7 @@
 // Write All against the simulated device: what the pages show is what the
 // device holds afterwards, for every model family and its own set of writes.
 #include <QJsonArray>
-#include <QtTest>
+#include <QTest>
 
 #include "e2efixture.h"
 #include "writeallvalues.h"

@@ -1,5 +1,5 @@
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "firmware/crc16.h"
 #include "firmware/firmwareupgrade.h"

@@ -1,4 +1,4 @@
-#include <QtTest>
+#include <QTest>
 
 #include "protocol/answer.h"
 #include "protocol/responseassembler.h"

@@ -1,4 +1,4 @@
-#include <QtTest>
+#include <QTest>
 
 #include "protocol/modeldetect.h"
 #include "protocol/notice.h"

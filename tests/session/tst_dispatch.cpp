@@ -1,6 +1,6 @@
 // Sending, receiving and the follow-ons of acknowledgements: frames and
 // guards, chunk assembly, the report and sensor chains, the firmware exchange.
-#include <QtTest>
+#include <QTest>
 
 #include "session/staleanswerfilter.h"
 #include "sessionfixture.h"

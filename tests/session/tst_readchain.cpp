@@ -1,6 +1,6 @@
 // The read chain against a scripted device: which queries, in which order,
 // how it ends, and what stops it.
-#include <QtTest>
+#include <QTest>
 
 #include "sessionfixture.h"
 

@@ -1,6 +1,6 @@
 // Write All against a scripted device: the frames and progress of each
 // model branch, and every way the chain ends.
-#include <QtTest>
+#include <QTest>
 
 #include "sessionfixture.h"
 
