@@ -7,6 +7,8 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+# The tests mostly wait for the simulated device: twice as many run at once.
+TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: deps build build-asan run demo test test-plain test-asan format format-check bench fuzz soak clean
@@ -27,7 +29,7 @@ demo: build
 # The test builds treat every warning as an error, as CI does.
 test-plain: CMAKE_FLAGS += -DVELOMI_WERROR=ON
 test-plain: build
-	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(BUILD) --output-on-failure -j$(TEST_JOBS)
 
 build-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELOMI_SANITIZE=ON -DVELOMI_WERROR=ON >/dev/null
@@ -36,7 +38,7 @@ build-asan: deps
 # The sanitized run also checks for leaks (LeakSanitizer), the soak test's
 # reads among them.
 test-asan: build-asan
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(TEST_JOBS)
 
 test: format-check test-plain test-asan
 
