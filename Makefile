@@ -57,8 +57,8 @@ bench: build
 
 # make soak   a thousand reads against the simulated device, memory measured
 soak: build
-	cmake --build $(BUILD) --target tst_e2e_soak velomi-devsim -j$(JOBS)
-	QT_QPA_PLATFORM=offscreen VELOMI_SOAK_READS=1000 $(BUILD)/tests/tst_e2e_soak
+	cmake --build $(BUILD) --target tst_e2e velomi-devsim -j$(JOBS)
+	QT_QPA_PLATFORM=offscreen VELOMI_SOAK_READS=1000 $(BUILD)/tests/tst_e2e soak
 
 # make fuzz   build the fuzz targets with clang and run each for FUZZ_SECONDS
 FUZZ_BUILD ?= build-fuzz

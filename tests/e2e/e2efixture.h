@@ -16,6 +16,10 @@
 #include "devsimprocess.h"
 #include "session/session.h"
 
+// The window's success messages that most tests wait for.
+inline const QString ReadDone = QStringLiteral("Read configuration success!");
+inline const QString WriteAllDone = QStringLiteral("Write all configuration success!");
+
 struct WindowUnderTest
 {
     QTemporaryDir dir; // the profile folder lives here

@@ -16,8 +16,6 @@
 #include "../session/sessionfixture.h" // deviceAnswer(): a well-behaved device
 
 namespace {
-const QString ReadDone = QStringLiteral("Read configuration success!");
-const QString WriteAllDone = QStringLiteral("Write all configuration success!");
 const QString WriteDone = QStringLiteral("Write command success!  ");
 const QString WriteError = QStringLiteral("Write command error!  ");
 const QString ReadFirst

@@ -8,8 +8,6 @@
 #include "e2efixture.h"
 
 namespace {
-const QString ReadDone = QStringLiteral("Read configuration success!");
-const QString WriteAllDone = QStringLiteral("Write all configuration success!");
 const QString Rebooting = QStringLiteral("Reboot Device OK, please wait 30 seconds!");
 
 bool sawPrefix(const WindowUnderTest &t, const QString &prefix)

@@ -23,7 +23,6 @@ namespace {
 const QString Finished = QStringLiteral("MG Upgrade Finish. Please wait 30 seconds!");
 const QString Failed = QStringLiteral("MG Upgrade Failure!");
 const QString CountdownOver = QStringLiteral("Countdown finish. Read Configuration!");
-const QString ReadDone = QStringLiteral("Read configuration success!");
 const QRegularExpression ElapsedText(QStringLiteral("^Total elapsed timer \\d\\d:\\d\\d $"));
 
 // Every byte value occurs, NUL included, in an order that a dropped,
@@ -73,7 +72,10 @@ Session::Timings fastTimings(int countdownTickMs = 20, int silenceMs = Session::
     return timings;
 }
 
-// What the window looked like when a message was raised.
+} // namespace
+
+// What the window looked like when a message was raised (outside the
+// anonymous namespace: FirmwareTest keeps a list of them).
 struct Snapshot
 {
     QString text;
@@ -83,6 +85,8 @@ struct Snapshot
     QString elapsed;
     QString errorTotal;
 };
+
+namespace {
 
 // The process id of the simulated device started by `sim`: the one whose
 // command line names its dump file.

@@ -16,7 +16,7 @@
 namespace {
 
 // Report type codes as the device stores them.
-const QMap<int, QString> TypeNames = {
+const QMap<int, QString> ReportTypeNames = {
     {0, "Speech"},
     {1, "CID_PSTN"},
     {2, "QUENDRIX_PSTN"},
@@ -91,7 +91,7 @@ QString rowMismatch(WindowUnderTest &t, int r, const QJsonArray &device)
 {
     const QString to = device.at(0).toString();
     const int group = std::max(1, device.at(1).toString().toInt());
-    const QString type = TypeNames.value(device.at(2).toString().toInt());
+    const QString type = ReportTypeNames.value(device.at(2).toString().toInt());
     const int event = EventIndex.value(device.at(4).toString().toInt(), -1);
     QStringList wrong;
     if (t.find<QLineEdit>(name("lineEdit_rpt_to_%1", r))->text() != to)

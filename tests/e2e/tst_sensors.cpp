@@ -13,7 +13,7 @@
 namespace {
 
 // The type codes the simulated device hands out, with the names shown.
-const QMap<int, QString> TypeNames = {
+const QMap<int, QString> SensorTypeNames = {
     {2, "Remote Controller"},
     {4, "Door Contact"},
     {5, "Water Sensor"},
@@ -35,7 +35,7 @@ QString tableMismatch(const QTableWidget *table, const QJsonArray &sensors)
     for (const QJsonValue &sensor : sensors) {
         const QJsonArray fields = sensor.toArray();
         held << QString::number(fields.at(0).toInt()) + ' '
-                + TypeNames.value(fields.at(1).toInt(), "?");
+                + SensorTypeNames.value(fields.at(1).toInt(), "?");
     }
     return shown == held
         ? QString()

@@ -42,7 +42,7 @@ FormValues row(int n, const QString &destination, int group, int type, int event
     return v;
 }
 
-QString answer(const QString &fields) { return "<OK> RPT?:" + fields + ";\r\n"; }
+QString rowAnswer(const QString &fields) { return "<OK> RPT?:" + fields + ";\r\n"; }
 
 // The one group radio of row 1 the decode checked; -1 when it left them alone.
 int checkedGroup(const FormValues &v)
@@ -145,7 +145,7 @@ private slots:
                 const QString what = form + " " + names.at(index);
                 QVERIFY2(!code.isEmpty() && code.toInt() == typeCode(names.at(index), m),
                     qPrintable(what));
-                const RowDecode d = decodeRow(answer("1,112,1," + code + ",0,255"), 1, m);
+                const RowDecode d = decodeRow(rowAnswer("1,112,1," + code + ",0,255"), 1, m);
                 QVERIFY2(d.values.index("comboBox_rpt_type_1") == index, qPrintable(what));
             }
         }
@@ -153,7 +153,7 @@ private slots:
 
     void decodesIntoTheAwaitedRow()
     {
-        const RowDecode d = decodeRow(answer("3,+3161234,2,17,3,4"), 4, model("T47_BX"));
+        const RowDecode d = decodeRow(rowAnswer("3,+3161234,2,17,3,4"), 4, model("T47_BX"));
         QCOMPARE(d.rowNumber, 3);
         QVERIFY(!d.values.contains("lineEdit_rpt_to_3"));
         QCOMPARE(d.values.text("lineEdit_rpt_to_4"), QString("+3161234"));
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(d.values.index("comboBox_rpt_type_4"), 1); // "JSON"
         QCOMPARE(d.values.index("comboBox_rpt_option_4"), 3);
         QCOMPARE(d.values.index("comboBox_rpt_event_4"), 1);
-        QVERIFY(decodeRow(answer("1,112,1,0,0,255"), 0, model("T47")).values.isEmpty());
+        QVERIFY(decodeRow(rowAnswer("1,112,1,0,0,255"), 0, model("T47")).values.isEmpty());
     }
 
     void rowNumber()
@@ -199,7 +199,7 @@ private slots:
         };
         for (const auto &c : cases) {
             const FormValues v
-                = decodeRow(answer(QString("1,112,") + c.fields), 1, model(c.form)).values;
+                = decodeRow(rowAnswer(QString("1,112,") + c.fields), 1, model(c.form)).values;
             QVERIFY2(checkedGroup(v) == c.group, c.fields);
             QVERIFY2(v.index("comboBox_rpt_type_1") == c.type, c.fields);
             QVERIFY2(v.value("comboBox_rpt_option_1")
