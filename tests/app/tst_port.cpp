@@ -278,7 +278,8 @@ void PortTest::noiseFloodKeepsTheLogPaneBounded()
     connect(w->serialManager(), &Link::chunkReceived, w.get(),
         [&received](const QByteArray &chunk) { received += chunk.size(); });
 
-    QByteArray noise(4 * LogPane::MaxCharacters, Qt::Uninitialized);
+    // Twice the bound: the older half must go. More only costs time.
+    QByteArray noise(2 * LogPane::MaxCharacters, Qt::Uninitialized);
     quint32 x = 1;
     for (char &c : noise) {
         x = x * 1664525u + 1013904223u;
