@@ -3,8 +3,6 @@
 #include <QString>
 
 #include "protocol/formvalues.h"
-// For the session, which still takes the one-shot commands from here.
-#include "protocol/oneshot.h"
 
 namespace InfoCodec {
 // Text for label_csq from a "<OK> CSQ:..." answer.

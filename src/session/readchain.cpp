@@ -6,6 +6,7 @@
 #include "protocol/inactivitycodec.h"
 #include "protocol/infocodec.h"
 #include "protocol/modeldetect.h"
+#include "protocol/oneshot.h"
 #include "protocol/reportcodec.h"
 #include "protocol/sensorcodec.h"
 #include "protocol/settingscodec.h"

@@ -1,7 +1,7 @@
 // The one-shot commands of the maintenance and information pages.
 #include "session/session.h"
 
-#include "protocol/infocodec.h"
+#include "protocol/oneshot.h"
 
 void Session::signalStrength()
 {
