@@ -45,6 +45,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     serialManager_ = new ManageSerialPort;
     session_ = new Session(serialManager_, this);
     connectSession();
+    connectSafetyNet();
     connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);
 
     refreshPortList();

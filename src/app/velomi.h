@@ -37,6 +37,7 @@ public:
     {
         QString port; // --port PATH: added to the list and selected
         QString profileDir; // where profiles live (default ./Profile)
+        QString backupDir; // where backups go (default BackupStore's folder)
     };
     explicit Velomi(QWidget *parent = nullptr) : Velomi(Options {}, parent) { }
     explicit Velomi(const Options &options, QWidget *parent = nullptr);
@@ -197,6 +198,15 @@ private:
     void checkRadiusEdit(int fence, const QString &text);
     void onGeoTypeChanged(int fence, int index);
 
+    // Backups before what changes the device: velomi_backup.cpp
+    void connectSafetyNet();
+    void forgetReadConfiguration();
+    // Saves the configuration last read on this connection; false when that
+    // failed and the user chose not to go on without it.
+    bool backUp(const QString &reason);
+    bool hasReadConfiguration() const { return lastRead_.valid; }
+    void startUpgradeAfterBackup();
+
     // Profiles
     void rebuildProfileList(bool withCurrentSetting);
     void loadProfileFile(const QString &name, bool isDefault);
@@ -220,6 +230,17 @@ private:
     QString lastGoodRadius_[WidgetNames::FenceCount];
     QString previousRadius_[WidgetNames::FenceCount];
     bool profileLoading_ = false;
+    // The device's configuration as the last complete read on this
+    // connection found it, not as the pages may have been edited since.
+    struct ReadConfiguration
+    {
+        bool valid = false;
+        FormValues values;
+        QList<SensorCodec::SensorRow> sensors;
+    };
+    ReadConfiguration lastRead_;
+    QList<SensorCodec::SensorRow> listedSensors_;
+    QString deviceId_; // the IMEI, when the device told it
     LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
 };

@@ -17,6 +17,7 @@ void Velomi::on_pushButton_scream_clicked() { session_->scream(comboBox_scream->
 void Velomi::on_pushButton_location_clicked() { session_->locate(); }
 void Velomi::on_pushButtonReset_clicked() { session_->rebootDevice(); }
 void Velomi::on_pushButtonReset_mobile_clicked() { session_->rebootGsm(); }
+
 void Velomi::on_pushButtonFactoryReset_clicked() { session_->factoryReset(); }
 void Velomi::on_pushButton_debug_clicked() { session_->setDebug(comboBox_debug->currentIndex()); }
 void Velomi::on_pushButton_OMADM_start_clicked() { session_->omadm(true); }
@@ -42,12 +43,17 @@ void Velomi::on_pushButton_writeAll_clicked()
         showInformation(refusal);
         return;
     }
-    const QString question = session_->model().baseStation
+    QString question = session_->model().baseStation
         ? tr("Write all config. ZAROrazram, APN, Report and Settings tabs. Are you sure?")
         : tr("Write all config. ZAROrazram, APN, Report, Geo-fence and Settings tabs. Are you "
              "sure?");
-    if (Messages::ask(this, tr("Velomi Tool"), question))
-        session_->startWriteAll();
+    if (!hasReadConfiguration())
+        question += QLatin1Char(' ')
+            + tr("No backup can be made: nothing was read from the device since the port "
+                 "opened.");
+    if (!Messages::ask(this, tr("Velomi Tool"), question) || !backUp(QStringLiteral("write")))
+        return;
+    session_->startWriteAll();
 }
 
 // SMS Program, APN, XML, caller IDs
@@ -140,5 +146,5 @@ void Velomi::readOK(const QString &inputFileName)
     label_sec_total->show();
 }
 
-void Velomi::on_pushButton_sendData_clicked() { session_->startUpgrade(); }
-void Velomi::on_pushButton_xupgrade_clicked() { session_->startUpgrade(); }
+void Velomi::on_pushButton_sendData_clicked() { startUpgradeAfterBackup(); }
+void Velomi::on_pushButton_xupgrade_clicked() { startUpgradeAfterBackup(); }

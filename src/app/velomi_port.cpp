@@ -112,6 +112,7 @@ void Velomi::on_pushButtonOpen_clicked()
 void Velomi::on_pushButtonClose_clicked()
 {
     session_->portClosed();
+    forgetReadConfiguration(); // the next device on this port may be another one
     tabWidget_velomi->setEnabled(false);
     progressBar->setValue(0);
     serialManager_->closePort();

@@ -61,10 +61,14 @@ struct WindowUnderTest
         Velomi::Options options;
         options.port = sim.portPath();
         options.profileDir = dir.path() + QStringLiteral("/Profile");
+        options.backupDir = backupDir();
         window = std::make_unique<Velomi>(options);
         window->show();
         return true;
     }
+
+    // The window's backups go here, not to the user's data folder.
+    QString backupDir() const { return dir.path() + QStringLiteral("/backups"); }
 
     bool saw(const QString &text) const { return recorder.texts().contains(text); }
     int count(const QString &text) const { return int(recorder.texts().count(text)); }

@@ -161,6 +161,7 @@ void FaultsTest::unsupportedVersionLocksThePagesUntilASupportedRead()
     Velomi::Options options;
     options.port = pty.slavePath();
     options.profileDir = t.dir.path() + QStringLiteral("/Profile");
+    options.backupDir = t.backupDir();
     t.window = std::make_unique<Velomi>(options);
     t.window->show();
     QVERIFY(t.openAndRead());
@@ -224,6 +225,7 @@ void FaultsTest::lateAnswerIsNotTakenForTheNextCommand()
     Velomi::Options options;
     options.port = pty.slavePath();
     options.profileDir = t.dir.path() + QStringLiteral("/Profile");
+    options.backupDir = t.backupDir();
     t.window = std::make_unique<Velomi>(options);
     t.window->show();
     t.window->session()->setTimings(quickTimings());
@@ -331,6 +333,7 @@ void FaultsTest::floodKeepsLogAndAnswerBoundedAndTheWindowResponsive()
     Velomi::Options options;
     options.port = pty.slavePath();
     options.profileDir = t.dir.path() + QStringLiteral("/Profile");
+    options.backupDir = t.backupDir();
     t.window = std::make_unique<Velomi>(options);
     t.window->show();
     QVERIFY(t.openAndRead());
