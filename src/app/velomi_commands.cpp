@@ -18,7 +18,19 @@ void Velomi::on_pushButton_location_clicked() { session_->locate(); }
 void Velomi::on_pushButtonReset_clicked() { session_->rebootDevice(); }
 void Velomi::on_pushButtonReset_mobile_clicked() { session_->rebootGsm(); }
 
-void Velomi::on_pushButtonFactoryReset_clicked() { session_->factoryReset(); }
+// Factory Reset wipes every setting: ask first, and keep what was read.
+void Velomi::on_pushButtonFactoryReset_clicked()
+{
+    if (serialManager_->isPortOpen()
+        && (!Messages::ask(this, ToolTitle,
+                tr("Factory Reset sets every setting of the device back to its factory value. "
+                   "Reset the device?"),
+                Messages::DefaultAnswer::No)
+            || !backUp(QStringLiteral("factory-reset"))))
+        return;
+    session_->factoryReset(); // with the port closed it only says so
+}
+
 void Velomi::on_pushButton_debug_clicked() { session_->setDebug(comboBox_debug->currentIndex()); }
 void Velomi::on_pushButton_OMADM_start_clicked() { session_->omadm(true); }
 void Velomi::on_pushButton_OMADM_end_clicked() { session_->omadm(false); }

@@ -4,6 +4,8 @@
 
 #include "e2efixture.h"
 #include "profiles/profileformat.h"
+#include "protocol/frame.h"
+#include "protocol/oneshot.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ class BackupsTest : public QObject
     Q_OBJECT
 private slots:
     void writeAllKeepsWhatWasRead();
+    void factoryResetAsksAndBacksUp();
 };
 
 void BackupsTest::writeAllKeepsWhatWasRead()
@@ -47,6 +50,27 @@ void BackupsTest::writeAllKeepsWhatWasRead()
     QCOMPARE(backupValues(t, backups.first()).text("lineEdit_keywd"), keywordRead);
     QVERIFY(QFile::exists(
         QDir(t.backupDir()).filePath(backups.first().chopped(4) + QStringLiteral(".sensors.txt"))));
+}
+
+void BackupsTest::factoryResetAsksAndBacksUp()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    const QByteArray lastFrame = t.window->session()->lastCommandFrame();
+
+    t.recorder.shown.clear();
+    t.recorder.answer = false;
+    t.window->pushButtonFactoryReset->click();
+    QCOMPARE(t.recorder.shown.size(), 1);
+    QCOMPARE(t.recorder.shown.first().kind, Notice::Question);
+    QCOMPARE(t.window->session()->lastCommandFrame(), lastFrame);
+    QVERIFY(backupsFor(t, QStringLiteral("factory-reset")).isEmpty());
+
+    t.recorder.answer = true;
+    t.window->pushButtonFactoryReset->click();
+    QCOMPARE(t.window->session()->lastCommandFrame(), Frame::command(OneShot::FactoryReset));
+    QCOMPARE(backupsFor(t, QStringLiteral("factory-reset")).size(), 1);
 }
 
 QTEST_MAIN(BackupsTest)
