@@ -3,6 +3,7 @@
 // reads the page's values, hands them to the session or a codec, and shows
 // the outcome. The conversation with the device lives in Session.
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -198,7 +199,8 @@ private:
     void checkRadiusEdit(int fence, const QString &text);
     void onGeoTypeChanged(int fence, int index);
 
-    // Backups before what changes the device: velomi_backup.cpp
+    // Backups before what changes the device, and the read-back after
+    // Write All: velomi_backup.cpp
     void connectSafetyNet();
     void forgetReadConfiguration();
     // Saves the configuration last read on this connection; false when that
@@ -206,6 +208,7 @@ private:
     bool backUp(const QString &reason);
     bool hasReadConfiguration() const { return lastRead_.valid; }
     void startUpgradeAfterBackup();
+    void finishReadBack();
 
     // Profiles
     void rebuildProfileList(bool withCurrentSetting);
@@ -241,6 +244,10 @@ private:
     ReadConfiguration lastRead_;
     QList<SensorCodec::SensorRow> listedSensors_;
     QString deviceId_; // the IMEI, when the device told it
+    FormValues writtenByWriteAll_;
+    QStringList readBackNames_; // what the read-back decoded
+    bool readBackPending_ = false;
+    QHash<QString, QString> pageTitles_; // tab titles as the form has them
     LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
 };

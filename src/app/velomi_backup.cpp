@@ -1,9 +1,11 @@
 // Nothing lost by mistake: the configuration last read is saved before Write
-// All, a firmware upgrade and a factory reset.
+// All, a firmware upgrade and a factory reset, and Write All is checked by
+// reading the device again.
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStatusBar>
 
+#include "app/formsheetbuilder.h"
 #include "app/messages.h"
 #include "app/velomi.h"
 #include "profiles/backupstore.h"
@@ -33,16 +35,28 @@ QString writeSensorList(const QString &backupPath, const QList<SensorCodec::Sens
 
 void Velomi::connectSafetyNet()
 {
+    // The form's titles before the window removes any tab.
+    pageTitles_ = FormSheetBuilder::pageTitles(tabWidget_velomi);
     connect(session_, &Session::valuesDecoded, this, [this](const FormValues &values) {
         if (values.contains(BackupImeiName) && !values.text(BackupImeiName).trimmed().isEmpty())
             deviceId_ = values.text(BackupImeiName).trimmed();
+        if (readBackPending_)
+            readBackNames_ += values.names();
     });
     connect(session_, &Session::sensorsListed, this,
         [this](const QList<SensorCodec::SensorRow> &rows) { listedSensors_ = rows; });
     connect(session_, &Session::readFinished, this, [this] {
-        // The pages hold what the device answered; nothing could edit them
-        // while the read ran.
+        // The pages hold what the device answered (but for an edit typed
+        // into a page while its answer was already in).
         lastRead_ = {true, pageValues(), listedSensors_};
+        if (readBackPending_ && session_->isReadBack())
+            finishReadBack();
+        readBackPending_ = false;
+    });
+    connect(session_, &Session::writeAllFinished, this, [this] {
+        readBackNames_.clear();
+        readBackPending_ = true;
+        session_->startReadBack();
     });
 }
 
@@ -51,6 +65,7 @@ void Velomi::forgetReadConfiguration()
     lastRead_ = {};
     listedSensors_.clear();
     deviceId_.clear();
+    readBackPending_ = false;
 }
 
 bool Velomi::backUp(const QString &reason)
@@ -83,4 +98,23 @@ void Velomi::startUpgradeAfterBackup()
         return;
     }
     session_->startUpgrade();
+}
+
+// Each value Write All sent against what the device gave back.
+void Velomi::finishReadBack()
+{
+    const FormSheet sheet = FormSheetBuilder::build(tabWidget_velomi, pageTitles_);
+    const QStringList written = session_->writeAllPages();
+    QStringList lines;
+    for (const auto &d : sheet.compare(writtenByWriteAll_, pageValues()))
+        if (written.contains(d.page) && readBackNames_.contains(d.name))
+            lines << tr("%1, %2: written \"%3\", read back \"%4\"")
+                         .arg(d.page, d.caption, d.left, d.right);
+    if (lines.isEmpty()) {
+        QMainWindow::statusBar()->showMessage(tr("The device holds what was written."));
+        return;
+    }
+    Messages::warning(this,
+        tr("The device does not hold every setting Write All wrote:\n%1")
+            .arg(lines.join(QLatin1Char('\n'))));
 }

@@ -65,6 +65,8 @@ void Velomi::on_pushButton_writeAll_clicked()
                  "opened.");
     if (!Messages::ask(this, tr("Velomi Tool"), question) || !backUp(QStringLiteral("write")))
         return;
+    writtenByWriteAll_ = pageValues(); // the chain sends these; the pages stay locked
+    readBackPending_ = false;
     session_->startWriteAll();
 }
 

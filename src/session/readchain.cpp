@@ -69,8 +69,11 @@ bool isWhole(const ReadChain::Step &step, const QString &text)
 }
 } // namespace
 
-void ReadChain::start()
+void ReadChain::start(bool readBack)
 {
+    readBack_ = readBack;
+    if (readBack)
+        emit s_.pagesLocked(true);
     plan_ = {{&Steps[0], 0}};
     s_.sensorListText_.clear();
     s_.configurationRead_ = true;
@@ -91,6 +94,8 @@ bool ReadChain::onAnswer()
         return false;
     if (!(this->*current.step->decode)(current.n)) {
         plan_.clear();
+        if (readBack_)
+            s_.givePagesBack(); // a plain read never locked them
         // The answer of an unsupported model is no acknowledgement either.
         return current.step->code == Command::ReadVersion;
     }
@@ -164,7 +169,8 @@ void ReadChain::finish()
     emit s_.pagesLocked(false);
     emit s_.reportTypesLocked(false);
     emit s_.readFinished();
-    s_.notify(Notice::info(QStringLiteral("Read configuration success!")));
+    if (!readBack_)
+        s_.notify(Notice::info(QStringLiteral("Read configuration success!")));
 }
 
 // ---- decoders ---------------------------------------------------------------
@@ -286,7 +292,8 @@ bool ReadChain::reportRow(int row)
 bool ReadChain::configurationRead(int)
 {
     s_.pagesUnlocked_ = true;
-    emit s_.pagesLocked(false);
+    if (!readBack_)
+        emit s_.pagesLocked(false);
     ++s_.completedReads_;
     const ModelFlags &m = s_.model_;
     if (m.variantQO || m.variantKAL)

@@ -14,8 +14,10 @@ public:
 
     explicit ReadChain(Session &session) : s_(session) { }
 
-    // Sends "VER?:"; a read already running starts over.
-    void start();
+    // Sends "VER?:"; a read already running starts over. A read-back keeps
+    // the pages locked until its end and shows no success of its own.
+    void start(bool readBack);
+    bool isReadBack() const { return readBack_; }
     // The chain waits for the answer to this command.
     bool awaits(Session::Command code) const;
     // The awaited answer may be whole: if so, decode it and send the next
@@ -67,4 +69,5 @@ private:
 
     Session &s_;
     QList<Planned> plan_; // what is still to come; the front is awaited
+    bool readBack_ = false;
 };

@@ -124,6 +124,11 @@ public:
 
     // Reads and page writes.
     void startRead();
+    // The same read after a write, to check what the device holds: no
+    // success box of its own, and the pages stay locked until it ends.
+    void startReadBack();
+    // The read running, or the last one finished, is a read-back.
+    bool isReadBack() const;
     void writeKeywordAccess();
     void writeApn();
     void writeXml();
@@ -140,6 +145,8 @@ public:
     // The window asked for confirmation first; a refusal (writeAllRefusal)
     // is only shown.
     void startWriteAll();
+    // The titles of the pages whose values Write All sends to this model.
+    QStringList writeAllPages() const;
 
     // Firmware upgrade. A refused load keeps the previous image and returns false.
     bool loadFirmware(const QByteArray &image);
@@ -173,6 +180,8 @@ signals:
     void sensorsListed(const QList<SensorCodec::SensorRow> &rows);
     void variantPagesRequested(bool informationTab, bool mobilityTab);
     void readFinished();
+    // Write All ended with success and its message was seen.
+    void writeAllFinished();
     void closePortRequested();
     void reopenPortRequested();
     void elapsedTextChanged(const QString &text);

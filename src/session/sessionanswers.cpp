@@ -16,8 +16,20 @@ void Session::startRead()
         notify(Notice::info(QStringLiteral("Serial Port is not open! \"Read\"")));
         return;
     }
-    readChain_->start();
+    readChain_->start(false);
 }
+
+void Session::startReadBack()
+{
+    Scope scope(*this);
+    if (!link_ || !link_->isOpen()) {
+        notify(Notice::info(QStringLiteral("Serial Port is not open! \"Read\"")));
+        return;
+    }
+    readChain_->start(true);
+}
+
+bool Session::isReadBack() const { return readChain_->isReadBack(); }
 
 void Session::showSignal()
 {

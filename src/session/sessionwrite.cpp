@@ -175,3 +175,5 @@ void Session::startWriteAll()
     Scope scope(*this);
     writeAll_->start();
 }
+
+QStringList Session::writeAllPages() const { return WriteAllChain::pages(model_); }

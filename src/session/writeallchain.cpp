@@ -117,7 +117,33 @@ QString pageOf(Next next)
 }
 
 const QString SmsProgramPage = QStringLiteral("SMS Program");
+
+// Pages whose values go out with another page's frame: the report options
+// with the report rows, the second settings page with the settings frame.
+QStringList companionPages(const QString &page)
+{
+    if (page == QLatin1String("Report"))
+        return {QStringLiteral("Report2")};
+    if (page == QLatin1String("Settings"))
+        return {QStringLiteral("Settings2")};
+    return {};
+}
 } // namespace
+
+QStringList WriteAllChain::pages(const ModelFlags &model)
+{
+    QStringList titles {SmsProgramPage};
+    const Branch branch = branchFor(model);
+    for (const Row *row = branch.begin; row != branch.end; ++row) {
+        if (row->next == Next::End)
+            continue;
+        const QString page = pageOf(row->next);
+        for (const QString &title : QStringList {page} + companionPages(page))
+            if (!titles.contains(title))
+                titles << title;
+    }
+    return titles;
+}
 
 void WriteAllChain::start()
 {
@@ -194,7 +220,8 @@ void WriteAllChain::run(const Row &row)
     case Next::End:
         s_.setPending(Command::None);
         emit s_.pagesLocked(false);
-        s_.notify(Notice::info(QStringLiteral("Write all configuration success!")));
+        s_.notify(Notice::info(QStringLiteral("Write all configuration success!")),
+            [this] { emit s_.writeAllFinished(); });
         return;
     }
     if (sent == Sent::Yes)

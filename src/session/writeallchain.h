@@ -4,6 +4,7 @@
 // (writeallchain.cpp): the acknowledgement a row waits for, the progress it
 // shows and the write it sends next. The session sends, awaits and times out.
 #include <QString>
+#include <QStringList>
 
 #include "session/session.h"
 
@@ -17,6 +18,8 @@ public:
 
     // The window asked for confirmation first; a refusal is only shown.
     void start();
+    // The titles of the pages whose values the branch of `model` sends.
+    static QStringList pages(const ModelFlags &model);
     // An answer arrived while Write All runs: the row it acknowledges sends
     // the next write.
     void onAnswer();

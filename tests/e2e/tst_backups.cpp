@@ -1,5 +1,7 @@
-// Nothing lost by mistake: backups before what changes the device.
+// Nothing lost by mistake: backups before what changes the device, and Write
+// All checked by reading the device again.
 #include <QDir>
+#include <QStatusBar>
 #include <QTest>
 
 #include "e2efixture.h"
@@ -33,6 +35,8 @@ class BackupsTest : public QObject
 private slots:
     void writeAllKeepsWhatWasRead();
     void factoryResetAsksAndBacksUp();
+    void writeAllIsReadBack_data();
+    void writeAllIsReadBack();
 };
 
 void BackupsTest::writeAllKeepsWhatWasRead()
@@ -71,6 +75,44 @@ void BackupsTest::factoryResetAsksAndBacksUp()
     t.window->pushButtonFactoryReset->click();
     QCOMPARE(t.window->session()->lastCommandFrame(), Frame::command(OneShot::FactoryReset));
     QCOMPARE(backupsFor(t, QStringLiteral("factory-reset")).size(), 1);
+}
+
+void BackupsTest::writeAllIsReadBack_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("stores everything") << QStringList {} << QString();
+    QTest::newRow("forgets the guard time") << QStringList {"--forget",
+        "GUDT"} << QStringLiteral("Settings, Guard Time: written \"15 sec\", read back \"10 sec\"");
+}
+
+void BackupsTest::writeAllIsReadBack()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QString, warning);
+    WindowUnderTest t;
+    QVERIFY2(t.start(simArgs), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    QVERIFY(t.window->comboBox_gudt_normal->currentText() != QLatin1String("15 sec"));
+    t.window->comboBox_gudt_normal->setCurrentText(QStringLiteral("15 sec"));
+
+    t.recorder.shown.clear();
+    QVERIFY2(t.writeAll(), qPrintable(t.recorder.texts().join(" | ")));
+    QVERIFY(!t.window->tabWidget_velomi->isEnabled()); // until the read-back ends
+    QVERIFY(QTest::qWaitFor([&] { return t.window->tabWidget_velomi->isEnabled(); }, 20000));
+    QVERIFY(!t.saw(ReadDone));
+    QStringList warnings;
+    for (const Notice &n : std::as_const(t.recorder.shown))
+        if (n.kind == Notice::Warning)
+            warnings << n.text;
+    if (warning.isEmpty()) {
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(" | ")));
+        QCOMPARE(t.window->QMainWindow::statusBar()->currentMessage(),
+            QStringLiteral("The device holds what was written."));
+    } else {
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().contains(warning), qPrintable(warnings.first()));
+    }
 }
 
 QTEST_MAIN(BackupsTest)
