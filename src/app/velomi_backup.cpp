@@ -90,7 +90,8 @@ bool Velomi::backUp(const QString &reason)
 
 void Velomi::startUpgradeAfterBackup()
 {
-    if (!session_->isUpgrading() && !backUp(QStringLiteral("upgrade"))) {
+    // A start that is refused changes nothing: it needs no backup.
+    if (session_->canStartUpgrade() && !backUp(QStringLiteral("upgrade"))) {
         // What choosing the image locked comes back; nothing was sent.
         widget_Com->setEnabled(true);
         widget_phone->setEnabled(true);

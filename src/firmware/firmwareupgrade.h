@@ -86,6 +86,8 @@ public:
 
     State state() const { return state_; }
     bool isActive() const { return state_ != State::Idle; }
+    // start() on an open port would announce the image loaded.
+    bool canAnnounce() const { return !announcement(checksum_, lengthText()).isEmpty(); }
     int imageSize() const { return int(image_.size()); }
     int remainingBytes() const { return int(remaining_.size()); }
     int paddedImageLength() const { return paddedLength_; }

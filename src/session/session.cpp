@@ -400,4 +400,6 @@ void Session::startUpgrade() { upgrade_->start(); }
 
 bool Session::isUpgrading() const { return upgrade_->isActive(); }
 
+bool Session::canStartUpgrade() const { return upgrade_->canStart(); }
+
 int Session::upgradeErrorTotal() const { return upgrade_->errorTotal(); }

@@ -152,6 +152,8 @@ public:
     bool loadFirmware(const QByteArray &image);
     bool loadFirmwareFile(const QString &path);
     void startUpgrade();
+    // startUpgrade() would send the image's announcement now.
+    bool canStartUpgrade() const;
     bool isUpgrading() const;
     int upgradeErrorTotal() const;
 

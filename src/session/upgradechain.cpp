@@ -56,6 +56,11 @@ void UpgradeChain::start()
 
 bool UpgradeChain::isActive() const { return upgrade_->isActive(); }
 
+bool UpgradeChain::canStart() const
+{
+    return !upgrade_->isActive() && s_.link_ && s_.link_->isOpen() && upgrade_->canAnnounce();
+}
+
 int UpgradeChain::errorTotal() const { return upgrade_->upgradeErrorTotal(); }
 
 void UpgradeChain::onBytes()

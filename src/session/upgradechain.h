@@ -24,6 +24,7 @@ public:
     bool loadFile(const QString &path);
     void start();
     bool isActive() const;
+    bool canStart() const;
     int errorTotal() const;
 
     // An answer arrived while the upgrade awaits one. True when the
