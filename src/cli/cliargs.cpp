@@ -237,9 +237,10 @@ Commands:
                             the profile: page, caption, device value, profile value
   write   --port PATH [--port PATH ...] --profile FILE [--no-verify]
                             read the device (kept as a backup), write the profile
-                            with Write All, read it back and list every setting the
-                            device does not hold as the profile says; --no-verify
-                            skips the read-back
+                            with Write All, read it back and list every setting
+                            Write All wrote that the device does not hold (a page
+                            Write All does not write for the model is not compared);
+                            --no-verify skips the read-back
   upgrade --port PATH [--port PATH ...] --image FILE
                             back up the configuration, then upgrade the firmware;
                             progress on standard error

@@ -73,6 +73,7 @@ private slots:
     void writeThenDiffEqual();
     void refusedWriteNamesTheKey();
     void settingNotStoredFailsVerification();
+    void verifyLeavesOutPagesWriteAllDoesNotWrite();
     void missingPortWritesNoFile();
     void usageErrors_data();
     void usageErrors();
@@ -159,6 +160,18 @@ void CliTest::settingNotStoredFailsVerification()
     QCOMPARE(r.exit, 1);
     QVERIFY2(r.out.contains("Settings / Guard Time: device \"10 sec\", profile \"15 sec\""),
         qPrintable(r.out));
+}
+
+// Write All does not write the geo-fences of the T47 family: a profile whose
+// fences differ from the device's is still written as far as Write All goes.
+void CliTest::verifyLeavesOutPagesWriteAllDoesNotWrite()
+{
+    DevSimProcess sim;
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    QCOMPARE(run({"read", "--port", sim.portPath(), "--out", path("g.txt")}).exit, 0);
+    QVERIFY(writeEdited(path("g.txt"), path("g2.txt"), "checkBox_geo_fence_2_1", "Unchecked"));
+    const Run r = run({"write", "--port", sim.portPath(), "--profile", path("g2.txt")});
+    QVERIFY2(r.exit == 0, qPrintable(r.out + r.err));
 }
 
 void CliTest::missingPortWritesNoFile()
