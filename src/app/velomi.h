@@ -60,6 +60,12 @@ public:
 
     // Chooses the firmware image; a file dialog unless a test replaces it.
     std::function<QString()> chooseFirmwareFile;
+    // Chooses the file "Compare with profile..." compares; a file dialog in
+    // the profile folder unless a test replaces it.
+    std::function<QString()> chooseCompareFile;
+    QAction *compareWithProfileAction() const { return compareWithProfileAction_; }
+    // The dialog of that action, for a file.
+    void compareWithProfile(const QString &path);
 
     void readSettings();
     void writeSettings();
@@ -210,6 +216,9 @@ private:
     void startUpgradeAfterBackup();
     void finishReadBack();
 
+    // Compare with a profile: velomi_compare.cpp
+    void setupCompareMenu();
+
     // Profiles
     void rebuildProfileList(bool withCurrentSetting);
     void loadProfileFile(const QString &name, bool isDefault);
@@ -250,4 +259,5 @@ private:
     QHash<QString, QString> pageTitles_; // tab titles as the form has them
     LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
+    QAction *compareWithProfileAction_ = nullptr;
 };

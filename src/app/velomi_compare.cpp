@@ -1,0 +1,44 @@
+// A profile or backup file against the pages: "Compare with profile..." takes
+// chosen lines of a file. It only changes the pages; the technician then
+// writes them.
+#include <QFileDialog>
+#include <QMenuBar>
+
+#include "app/comparedialog.h"
+#include "app/formsheetbuilder.h"
+#include "app/messages.h"
+#include "app/velomi.h"
+#include "profiles/profilestore.h"
+
+void Velomi::setupCompareMenu()
+{
+    auto *menu = new QMenu(tr("&Profiles"), Ui::ZAROraz::menuBar);
+    menu->setObjectName(QStringLiteral("menuProfiles"));
+    Ui::ZAROraz::menuBar->insertMenu(menuHelp->menuAction(), menu);
+    compareWithProfileAction_ = menu->addAction(tr("Compare with profile..."));
+    compareWithProfileAction_->setObjectName(QStringLiteral("actionCompareWithProfile"));
+
+    connect(compareWithProfileAction_, &QAction::triggered, this, [this] {
+        const QString path = chooseCompareFile
+            ? chooseCompareFile()
+            : QFileDialog::getOpenFileName(this, tr("Compare with profile"),
+                profileStore_->directory(), tr("Profiles and backups (*.txt);;All files (*)"));
+        if (!path.isEmpty())
+            compareWithProfile(path);
+    });
+}
+
+void Velomi::compareWithProfile(const QString &path)
+{
+    const FormSheet sheet = FormSheetBuilder::build(tabWidget_velomi, pageTitles_);
+    FormValues file;
+    QString error;
+    if (!CompareFile::read(path, sheet, file, error)) {
+        Messages::warning(this, error, tr("Compare with profile"));
+        return;
+    }
+    auto *dialog = new CompareDialog(path, sheet, pageValues(), file, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &CompareDialog::applyRequested, this, &Velomi::applyValues);
+    dialog->open();
+}
