@@ -155,10 +155,12 @@ CompareDialog::CompareDialog(const QString &path, const FormSheet &sheet, const 
     list_->setValues(sheet, pages, file);
     auto *summary = new QLabel(this);
     summary->setWordWrap(true);
-    summary->setText(list_->differenceCount() == 0
-            ? tr("%1 holds what the pages hold.").arg(QDir::toNativeSeparators(path))
-            : tr("%n setting(s) of %1 differ from the pages.", nullptr, list_->differenceCount())
-                  .arg(QDir::toNativeSeparators(path)));
+    const int count = list_->differenceCount();
+    const QString shownPath = QDir::toNativeSeparators(path);
+    summary->setText(count == 0 ? tr("%1 holds what the pages hold.").arg(shownPath)
+            : count == 1
+            ? tr("1 setting of %1 differs from the pages.").arg(shownPath)
+            : tr("%1 settings of %2 differ from the pages.").arg(count).arg(shownPath));
     showEqual_->setObjectName(QStringLiteral("checkBox_showEqual"));
     apply_->setObjectName(QStringLiteral("pushButton_applySelected"));
     apply_->setEnabled(list_->differenceCount() > 0);

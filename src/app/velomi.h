@@ -64,8 +64,10 @@ public:
     // the profile folder unless a test replaces it.
     std::function<QString()> chooseCompareFile;
     QAction *compareWithProfileAction() const { return compareWithProfileAction_; }
-    // The dialog of that action, for a file.
+    QAction *restoreBackupAction() const { return restoreBackupAction_; }
+    // The dialogs of those two actions, for a file or the backup folder.
     void compareWithProfile(const QString &path);
+    void restoreBackup();
 
     void readSettings();
     void writeSettings();
@@ -216,8 +218,9 @@ private:
     void startUpgradeAfterBackup();
     void finishReadBack();
 
-    // Compare with a profile: velomi_compare.cpp
+    // Compare with a profile, restore a backup: velomi_compare.cpp
     void setupCompareMenu();
+    QString backupDirectory() const;
 
     // Profiles
     void rebuildProfileList(bool withCurrentSetting);
@@ -260,4 +263,5 @@ private:
     LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
     QAction *compareWithProfileAction_ = nullptr;
+    QAction *restoreBackupAction_ = nullptr;
 };

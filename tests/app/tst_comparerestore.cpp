@@ -12,6 +12,7 @@
 #include "app/comparedialog.h"
 #include "app/formbinder.h"
 #include "app/messages.h"
+#include "app/restorebackupdialog.h"
 #include "app/velomi.h"
 #include "profiles/profileformat.h"
 
@@ -95,6 +96,32 @@ private slots:
 
         QCOMPARE(window->lineEdit_keywd->text(), QStringLiteral("OTHER"));
         QCOMPARE(window->comboBox_rf_gps_ignore->currentText(), QStringLiteral("Disable"));
+        QVERIFY(recorder.shown.isEmpty());
+    }
+
+    void restoreListsNewestFirstAndLoads()
+    {
+        const QString dir = tmp.filePath(QStringLiteral("backups"));
+        FormValues older, newer;
+        older.setText(QStringLiteral("lineEdit_keywd"), QStringLiteral("OLDER"));
+        newer.setText(QStringLiteral("lineEdit_keywd"), QStringLiteral("NEWER"));
+        writeFile(dir + "/356938035643809_20260102-090000_factory-reset.txt", newer);
+        writeFile(dir + "/356938035643809_20260101-080000_write-all.txt", older);
+        // The sensor list beside a backup is none.
+        writeFile(dir + "/356938035643809_20260103-100000_write-all.sensors.txt", older);
+
+        window->restoreBackupAction()->trigger();
+        auto *dialog = window->findChild<RestoreBackupDialog *>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(column(dialog->backupTree(), 2), QStringList({"factory-reset", "write-all"}));
+        QCOMPARE(column(dialog->backupTree(), 1).first(), QStringLiteral("356938035643809"));
+        QCOMPARE(
+            column(dialog->preview()->tree(), DifferenceList::FileColumn), QStringList({"NEWER"}));
+
+        dialog->loadButton()->click();
+        QCOMPARE(window->lineEdit_keywd->text(), QStringLiteral("NEWER"));
+        QVERIFY(QFileInfo::exists(dir + "/356938035643809_20260101-080000_write-all.txt"));
         QVERIFY(recorder.shown.isEmpty());
     }
 };
