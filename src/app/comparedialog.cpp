@@ -163,7 +163,10 @@ CompareDialog::CompareDialog(const QString &path, const FormSheet &sheet, const 
             : tr("%1 settings of %2 differ from the pages.").arg(count).arg(shownPath));
     showEqual_->setObjectName(QStringLiteral("checkBox_showEqual"));
     apply_->setObjectName(QStringLiteral("pushButton_applySelected"));
-    apply_->setEnabled(list_->differenceCount() > 0);
+    // Enabled once a line is ticked.
+    apply_->setEnabled(false);
+    connect(list_->tree(), &QTreeWidget::itemChanged, this,
+        [this] { apply_->setEnabled(!list_->checkedValues().isEmpty()); });
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(apply_, QDialogButtonBox::ApplyRole);
 
@@ -177,10 +180,7 @@ CompareDialog::CompareDialog(const QString &path, const FormSheet &sheet, const 
     connect(showEqual_, &QCheckBox::toggled, list_, &DifferenceList::setShowEqual);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(apply_, &QPushButton::clicked, this, [this] {
-        const FormValues chosen = list_->checkedValues();
-        if (chosen.isEmpty())
-            return; // nothing ticked: nothing to load
-        emit applyRequested(chosen);
+        emit applyRequested(list_->checkedValues());
         accept();
     });
 }
