@@ -75,8 +75,7 @@ bool Velomi::backUp(const QString &reason)
     const QString device = deviceId_.isEmpty()
         ? QFileInfo(serialManager_->portSettings().portName).fileName()
         : deviceId_;
-    const BackupStore store(
-        options_.backupDir.isEmpty() ? BackupStore::defaultDirectory() : options_.backupDir);
+    const BackupStore store(backupDirectory());
     const BackupStore::Saved saved = store.save(
         device, reason, ProfileFormat::write(pageIndex().valueWidgets(), lastRead_.values));
     QString error = saved.ok ? writeSensorList(saved.path, lastRead_.sensors) : saved.error;
