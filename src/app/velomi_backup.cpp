@@ -1,7 +1,6 @@
 // Nothing lost by mistake: the configuration last read is saved before Write
 // All, a firmware upgrade and a factory reset, and Write All is checked by
 // reading the device again.
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QStatusBar>
 
@@ -14,7 +13,6 @@
 #include "session/session.h"
 
 namespace {
-const QString BackupImeiName = QStringLiteral("label_panel_IMEI");
 
 // Beside "<name>.txt": "<name>.sensors.txt", one line "zone,type" per sensor.
 QString writeSensorList(const QString &backupPath, const QList<SensorCodec::SensorRow> &rows)
@@ -38,8 +36,9 @@ void Velomi::connectSafetyNet()
     // The form's titles before the window removes any tab.
     pageTitles_ = FormSheetBuilder::pageTitles(tabWidget_velomi);
     connect(session_, &Session::valuesDecoded, this, [this](const FormValues &values) {
-        if (values.contains(BackupImeiName) && !values.text(BackupImeiName).trimmed().isEmpty())
-            deviceId_ = values.text(BackupImeiName).trimmed();
+        if (values.contains(WidgetNames::imei())
+            && !values.text(WidgetNames::imei()).trimmed().isEmpty())
+            deviceId_ = values.text(WidgetNames::imei());
         if (readBackPending_)
             readBackNames_ += values.names();
     });
@@ -72,9 +71,8 @@ bool Velomi::backUp(const QString &reason)
 {
     if (!lastRead_.valid)
         return true; // nothing read on this connection: there is nothing to keep
-    const QString device = deviceId_.isEmpty()
-        ? QFileInfo(serialManager_->portSettings().portName).fileName()
-        : deviceId_;
+    const QString device
+        = BackupStore::deviceName(deviceId_, serialManager_->portSettings().portName);
     const BackupStore store(backupDirectory());
     const BackupStore::Saved saved = store.save(
         device, reason, ProfileFormat::write(pageIndex().valueWidgets(), lastRead_.values));

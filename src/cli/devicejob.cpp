@@ -5,6 +5,7 @@
 
 #include "profiles/backupstore.h"
 #include "profiles/profileformat.h"
+#include "protocol/widgetnames.h"
 #include "serial/manageserialport.h"
 #include "serial/portnames.h"
 #include "session/session.h"
@@ -15,7 +16,6 @@ namespace {
 const QString ReadSuccess = QStringLiteral("Read configuration success!");
 const QString WriteAllSuccess = QStringLiteral("Write all configuration success!");
 const QString UpgradeFinished = QStringLiteral("MG Upgrade Finish. Please wait 30 seconds!");
-const QString ImeiName = QStringLiteral("label_panel_IMEI");
 const QString SignalName = QStringLiteral("label_csq");
 // Roughly the answers of a read, for the progress line.
 constexpr int AnswersOfARead = 16;
@@ -224,7 +224,7 @@ void DeviceJob::afterFirstRead()
 
 bool DeviceJob::backUp(const QString &reason)
 {
-    const QString device = outcome_.imei.isEmpty() ? QFileInfo(port_).fileName() : outcome_.imei;
+    const QString device = BackupStore::deviceName(outcome_.imei, port_);
     const BackupStore::Saved saved
         = BackupStore().save(device, reason, ProfileFormat::write(sheet_.widgets(), values_));
     if (!saved.ok) {
@@ -361,8 +361,8 @@ QString DeviceJob::refusedKey() const
 
 void DeviceJob::onDecoded(const FormValues &values)
 {
-    if (values.contains(ImeiName))
-        outcome_.imei = values.text(ImeiName);
+    if (values.contains(WidgetNames::imei()))
+        outcome_.imei = values.text(WidgetNames::imei());
     if (phase_ == Phase::Command && values.contains(SignalName)) {
         outcome_.detail = oneLine(values.text(SignalName));
         later([this] { succeed(); });
@@ -375,7 +375,7 @@ void DeviceJob::onDecoded(const FormValues &values)
         decoded_.insert(name);
     emit progress(QStringLiteral("reading"), qMin(99, ++answers_ * 100 / AnswersOfARead));
     // The INFO answer after the read: the read is whole now.
-    if (readFinished_ && values.contains(ImeiName))
+    if (readFinished_ && values.contains(WidgetNames::imei()))
         later([this] { readDone(); });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -24,6 +25,12 @@ QString BackupStore::defaultDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
         + QStringLiteral("/backups");
+}
+
+QString BackupStore::deviceName(const QString &imei, const QString &portName)
+{
+    const QString id = imei.trimmed();
+    return id.isEmpty() ? QFileInfo(portName).fileName() : id;
 }
 
 QString BackupStore::fileName(const QString &device, const QDateTime &when, const QString &reason)

@@ -1,5 +1,7 @@
 #include "protocol/infocodec.h"
 
+#include "protocol/widgetnames.h"
+
 #include <QStringList>
 
 namespace InfoCodec {
@@ -22,7 +24,7 @@ FormValues decodeInformation(const QString &received)
         QStringLiteral("label_panel_IP"),
         QStringLiteral("label_packet_data_count_recv"),
         QStringLiteral("label_packet_data_count_send"),
-        QStringLiteral("label_panel_IMEI"),
+        WidgetNames::imei(),
         QStringLiteral("label_panel_IMSI"),
         QStringLiteral("label_panel_telcom"),
         QStringLiteral("label_panel_APN"),

@@ -14,6 +14,9 @@ constexpr int ReportGroupCount = 5;
 constexpr int FenceCount = 3;
 constexpr int FenceVertexCount = 4;
 
+// The Information page's IMEI, the one name a device is known by.
+inline QString imei() { return QStringLiteral("label_panel_IMEI"); }
+
 namespace Detail {
 inline QString numbered(const char *pattern, int n) { return QString::fromLatin1(pattern).arg(n); }
 inline QString numbered(const char *pattern, int n, int m)
