@@ -46,7 +46,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     session_ = new Session(serialManager_, this);
     connectSession();
     connectSafetyNet();
-    setupCompareMenu();
+    setupMenus();
     connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);
 
     refreshPortList();

@@ -218,8 +218,14 @@ private:
     void startUpgradeAfterBackup();
     void finishReadBack();
 
+    // File, Device and Settings menus: velomi_menus.cpp. Each feature adds
+    // its own entries: a File entry above Quit, a checkable window setting
+    // (kept under KEY in the window settings) in Settings.
+    void setupMenus();
+    QAction *addFileAction(const QString &text);
+    QAction *addSettingAction(const QString &text, const QString &key, bool defaultOn);
+
     // Compare with a profile, restore a backup: velomi_compare.cpp
-    void setupCompareMenu();
     QString backupDirectory() const;
 
     // Profiles
@@ -264,4 +270,6 @@ private:
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
     QAction *compareWithProfileAction_ = nullptr;
     QAction *restoreBackupAction_ = nullptr;
+    QMenu *fileMenu_ = nullptr, *deviceMenu_ = nullptr, *settingsMenu_ = nullptr;
+    QAction *fileMenuEnd_ = nullptr; // the separator above Quit
 };
