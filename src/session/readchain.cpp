@@ -170,7 +170,7 @@ void ReadChain::finish()
     emit s_.reportTypesLocked(false);
     emit s_.readFinished();
     if (!readBack_)
-        s_.notify(Notice::info(QStringLiteral("Read configuration success!")));
+        s_.notify(Notice::info(Session::tr("Read configuration success!")));
 }
 
 // ---- decoders ---------------------------------------------------------------
@@ -187,7 +187,7 @@ bool ReadChain::version(int)
     s_.pagesUnlocked_ = false;
     emit s_.pagesLocked(true);
     emit s_.reportTypesLocked(true);
-    s_.notify(Notice::info(QStringLiteral("T9_W5 or T47 or T41 or T68 only!")));
+    s_.notify(Notice::info(Session::tr("T9_W5 or T47 or T41 or T68 only!")));
     return false;
 }
 
@@ -229,8 +229,7 @@ bool ReadChain::cfgKeys(const QString &keyword, const QStringList &keys, bool fr
                 all.values.merge(GeoFenceCodec::decodeForbidden(value));
             } else {
                 for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence)
-                    all.values.setText(
-                        WidgetNames::fenceCaption(fence), QStringLiteral("Geo fence:"));
+                    all.values.setText(WidgetNames::fenceCaption(fence), Session::tr("Geo fence:"));
             }
         } else {
             take(SettingsCodec::decodeKey(key, value, s_.model_, fromCfg2));
@@ -283,7 +282,7 @@ bool ReadChain::reportRow(int row)
     // The answer names no row: stop, and say so instead of waiting silently.
     s_.setPending(Command::None);
     s_.notify(Notice::warning(
-        QStringLiteral("Read stopped: the answer to \"RPT?:%1\" names no destination.").arg(row)));
+        Session::tr("Read stopped: the answer to \"RPT?:%1\" names no destination.").arg(row)));
     return false;
 }
 

@@ -43,7 +43,7 @@ void RestartCountdown::tick()
     }
     if (reopenAfter_) {
         reopenAfter_ = false;
-        s_.notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
+        s_.notify(Notice::info(Session::tr("Countdown finish. Read Configuration!")),
             [this] { emit s_.reopenPortRequested(); });
     }
 }

@@ -16,13 +16,13 @@ QString chainName(Session::Command code)
 {
     switch (code) {
     case Command::WriteReport:
-        return QStringLiteral("Report write");
+        return Session::tr("Report write");
     case Command::RefreshSensors:
-        return QStringLiteral("Sensor list");
+        return Session::tr("Sensor list");
     case Command::WriteAll:
-        return QStringLiteral("Write All");
+        return Session::tr("Write All");
     default:
-        return QStringLiteral("Read");
+        return Session::tr("Read");
     }
 }
 
@@ -78,9 +78,9 @@ bool Session::canWriteAll() const { return link_ && link_->isOpen(); }
 QString Session::writeAllRefusal() const
 {
     if (!canWriteAll())
-        return QStringLiteral("Serial Port is not open! \"Write All\"");
+        return Session::tr("Serial Port is not open! \"Write All\"");
     if (!pagesUnlocked_)
-        return QStringLiteral("Read the configuration of a supported device first! \"Write All\"");
+        return Session::tr("Read the configuration of a supported device first! \"Write All\"");
     return QString();
 }
 
@@ -156,7 +156,7 @@ bool Session::portGuard()
 {
     if (link_ && link_->isOpen())
         return true;
-    notify(Notice::info(QStringLiteral("Port not opened!")));
+    notify(Notice::info(Session::tr("Port not opened!")));
     return false;
 }
 
@@ -319,8 +319,8 @@ void Session::handleAcknowledgement()
             const QString body = lastChainBody_;
             setPending(Command::None);
             givePagesBack();
-            notify(Notice::warning(QStringLiteral("The device refused \"%1\". %2 stopped.")
-                                       .arg(body, chainName(code))));
+            notify(Notice::warning(
+                Session::tr("The device refused \"%1\". %2 stopped.").arg(body, chainName(code))));
             break;
         }
         notify(outcome.notice);
@@ -356,8 +356,8 @@ void Session::onAnswerTimeout()
     // Pages locked by Write All come back; pages that no read has unlocked
     // stay locked.
     givePagesBack();
-    notify(Notice::warning(QStringLiteral("The device did not answer \"%1\". %2 stopped.")
-                               .arg(body, chainName(code))));
+    notify(Notice::warning(
+        Session::tr("The device did not answer \"%1\". %2 stopped.").arg(body, chainName(code))));
 }
 
 // Ends the chain that waits for an answer; its answer, should it still come,

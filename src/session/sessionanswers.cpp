@@ -13,7 +13,7 @@ void Session::startRead()
 {
     Scope scope(*this);
     if (!link_ || !link_->isOpen()) {
-        notify(Notice::info(QStringLiteral("Serial Port is not open! \"Read\"")));
+        notify(Notice::info(Session::tr("Serial Port is not open! \"Read\"")));
         return;
     }
     readChain_->start(false);
@@ -23,7 +23,7 @@ void Session::startReadBack()
 {
     Scope scope(*this);
     if (!link_ || !link_->isOpen()) {
-        notify(Notice::info(QStringLiteral("Serial Port is not open! \"Read\"")));
+        notify(Notice::info(Session::tr("Serial Port is not open! \"Read\"")));
         return;
     }
     readChain_->start(true);

@@ -14,6 +14,25 @@
 
 // ---- page writers ----------------------------------------------------------
 
+namespace {
+// The tab whose values each page writer sends, by the form's titles.
+const QString PageWriteSmsProgram = QStringLiteral("SMS Program");
+const QString PageWriteApn = QStringLiteral("APN");
+const QString PageWriteReport = QStringLiteral("Report");
+const QString PageWriteReport2 = QStringLiteral("Report2");
+const QString PageWriteGeoFence = QStringLiteral("Geo-fence");
+const QString PageWriteSettings = QStringLiteral("Settings");
+const QString PageWriteMobility = QStringLiteral("Mobility");
+} // namespace
+
+void Session::pageWriteDone(Sent sent, const QString &page)
+{
+    if (sent != Sent::Yes)
+        return;
+    pageWriteAwaited_ = page;
+    emit pageWriteSent(page);
+}
+
 Session::Sent Session::doWrite(const QString &body)
 {
     return sendGuarded(body) ? Sent::Yes : Sent::PortClosed;
@@ -81,55 +100,56 @@ Session::Sent Session::doFenceByType(int fence)
 void Session::writeKeywordAccess()
 {
     Scope scope(*this);
-    doChecked(SmsCodec::keywordAccess(formValues()));
+    pageWriteDone(doChecked(SmsCodec::keywordAccess(formValues())), PageWriteSmsProgram);
 }
 
 void Session::writeApn()
 {
     Scope scope(*this);
-    doChecked(SmsCodec::apn(formValues()));
+    pageWriteDone(doChecked(SmsCodec::apn(formValues())), PageWriteApn);
 }
 
 void Session::writeXml()
 {
     Scope scope(*this);
-    doChecked(SmsCodec::xml(formValues()));
+    pageWriteDone(doChecked(SmsCodec::xml(formValues())), PageWriteReport2);
 }
 
 void Session::writeCallerIds()
 {
     Scope scope(*this);
-    doChecked(SmsCodec::callerIds(formValues()));
+    pageWriteDone(doChecked(SmsCodec::callerIds(formValues())), PageWriteSettings);
 }
 
 void Session::writeDeviceSettings()
 {
     Scope scope(*this);
-    doWrite(SettingsCodec::settingsFrameBody(formValues(), model_));
+    pageWriteDone(
+        doWrite(SettingsCodec::settingsFrameBody(formValues(), model_)), PageWriteSettings);
 }
 
 void Session::writeGpsTracker()
 {
     Scope scope(*this);
-    doWrite(SettingsCodec::gpsTrackerBody(formValues(), model_));
+    pageWriteDone(doWrite(SettingsCodec::gpsTrackerBody(formValues(), model_)), PageWriteSettings);
 }
 
 void Session::writeGeoAlert()
 {
     Scope scope(*this);
-    doWrite(SettingsCodec::geoAlertBody(formValues()));
+    pageWriteDone(doWrite(SettingsCodec::geoAlertBody(formValues())), PageWriteSettings);
 }
 
 void Session::writeInactivity()
 {
     Scope scope(*this);
-    doWrite(InactivityCodec::frameBody(formValues()));
+    pageWriteDone(doWrite(InactivityCodec::frameBody(formValues())), PageWriteMobility);
 }
 
 void Session::writeForbiddenZone()
 {
     Scope scope(*this);
-    doWrite(GeoFenceCodec::forbiddenBody(formValues()));
+    pageWriteDone(doWrite(GeoFenceCodec::forbiddenBody(formValues())), PageWriteGeoFence);
 }
 
 void Session::writeFence(int fence, int page)
@@ -137,7 +157,7 @@ void Session::writeFence(int fence, int page)
     if (fence < 1 || fence > 3 || page < 0 || page > 2)
         return;
     Scope scope(*this);
-    doFence(fence, page);
+    pageWriteDone(doFence(fence, page), PageWriteGeoFence);
 }
 
 void Session::addSensor(const QString &paddedId) { sendCommand(SensorCodec::addBody(paddedId)); }
@@ -149,7 +169,9 @@ void Session::deleteSensor(const QString &zone) { sendCommand(SensorCodec::remov
 void Session::writeReports()
 {
     Scope scope(*this);
-    doReportRow(1);
+    // The rows go one per acknowledgement: the page's write ends with the last.
+    if (doReportRow(1) == Sent::Yes)
+        emit pageWriteSent(PageWriteReport);
 }
 
 void Session::stepReportWrite()
@@ -159,7 +181,8 @@ void Session::stepReportWrite()
     if (++rptWriteIndex_ > model_.destinationCount) {
         rptWriteIndex_ = 0;
         setPending(Command::None);
-        notify(Notice::info(QStringLiteral("Write command success!  ")));
+        notify(Notice::info(Session::tr("Write command success!  ")),
+            [this] { emit pageWriteSucceeded(PageWriteReport); });
         return;
     }
     if (doReportRow(rptWriteIndex_) != Sent::Yes) {

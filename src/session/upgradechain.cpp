@@ -90,7 +90,7 @@ void UpgradeChain::portClosed()
     // The port is already closed and the window locks the pages itself.
     step.closePort = false;
     step.restartCountdown = -1;
-    step.notices = {Notice::warning(QStringLiteral("MG Upgrade Failure!\r\nThe port was closed."))};
+    step.notices = {Notice::warning(Session::tr("MG Upgrade Failure!\r\nThe port was closed."))};
     apply(step);
 }
 

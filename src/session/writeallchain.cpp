@@ -1,5 +1,7 @@
 #include "session/writeallchain.h"
 
+#include <QCoreApplication>
+
 #include "protocol/acknowledgement.h"
 #include "protocol/answer.h"
 #include "protocol/settingscodec.h"
@@ -220,7 +222,7 @@ void WriteAllChain::run(const Row &row)
     case Next::End:
         s_.setPending(Command::None);
         emit s_.pagesLocked(false);
-        s_.notify(Notice::info(QStringLiteral("Write all configuration success!")),
+        s_.notify(Notice::info(Session::tr("Write all configuration success!")),
             [this] { emit s_.writeAllFinished(); });
         return;
     }
@@ -236,7 +238,9 @@ void WriteAllChain::stop(Sent why, const QString &page)
     fenceStep_ = 0;
     s_.setPending(Command::None);
     emit s_.pagesLocked(false);
+    // The page named as its tab shows it (the form's translation context).
     if (why == Sent::Refused)
         s_.notify(Notice::info(
-            QStringLiteral("Write All stopped: check the value on the \"%1\" page.").arg(page)));
+            Session::tr("Write All stopped: check the value on the \"%1\" page.")
+                .arg(QCoreApplication::translate("ZAROraz", page.toUtf8().constData()))));
 }
