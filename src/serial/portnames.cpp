@@ -1,5 +1,7 @@
 #include "serial/portnames.h"
 
+#include "serial/openfailure.h"
+
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -21,16 +23,7 @@ QString portNameForOpen(const QString &userData)
 QString openFailureText(
     const QString &name, QSerialPort::SerialPortError error, const QString &reason)
 {
-    QString text = QStringLiteral("Can't open ") + name;
-    if (!reason.isEmpty())
-        text += QLatin1Char('\n') + reason;
-    // Qt reports a port held by another program as a permission error too,
-    // so the hint names both causes.
-    if (error == QSerialPort::PermissionError)
-        text += QStringLiteral("\nIf no other program is using the port, your user may lack "
-                               "access to serial ports: sudo usermod -aG dialout $USER, "
-                               "then log in again.");
-    return text;
+    return describeOpenFailure(name, error, reason, gatherOpenFailureFacts(name));
 }
 
 QList<QPair<QString, QString>> availablePorts()

@@ -1,6 +1,7 @@
 #pragma once
 // Port names as the port box lists them and as the port is opened, and the
-// text shown when opening fails. Pure helpers apart from the enumeration.
+// text shown when opening fails. Pure helpers apart from the enumeration and
+// the look at the system that explains an open failure.
 #include <QList>
 #include <QPair>
 #include <QSerialPort>
@@ -11,8 +12,9 @@
 // (device paths such as /dev/ttyUSB0, COM1 to COM9) is used unchanged.
 QString portNameForOpen(const QString &userData);
 
-// "Can't open " + name, then the system's reason on a second line, then a
-// hint about the dialout group when access was refused.
+// "Can't open " + name, then the system's reason on a second line, then
+// hints from what the port's node and the running processes tell
+// (serial/openfailure.h).
 QString openFailureText(
     const QString &name, QSerialPort::SerialPortError error, const QString &reason);
 
