@@ -24,7 +24,9 @@ int main(int argc, char *argv[])
         QStringLiteral("Adds the serial port PATH to the list and selects it."),
         QStringLiteral("PATH"));
     const QCommandLineOption profiles(QStringLiteral("profile-dir"),
-        QStringLiteral("Keeps profiles in DIR (default ./Profile)."), QStringLiteral("DIR"));
+        QStringLiteral("Keeps profiles in DIR (default: ./Profile when that folder exists, "
+                       "else Profile in the per-user data folder)."),
+        QStringLiteral("DIR"));
     const QCommandLineOption open(QStringLiteral("open"),
         QStringLiteral("Opens the port at start, as the Open button does."));
     parser.addOption(port);

@@ -29,8 +29,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
 {
     // Dialogs first, then the form on the window.
     addSensorDialog_ = new AddSensorDialog(this);
-    profileStore_ = new ProfileStore(
-        options.profileDir.isEmpty() ? ProfileStore::defaultDirectory() : options.profileDir);
+    profileStore_ = new ProfileStore(ProfileStore::chooseDirectory(options.profileDir));
     // One store for the window and its dialogs: they all see the same folder.
     profileDialog_ = new ProfileDialog(*profileStore_, this);
     newProfileDialog_ = new ProfileNameDialog(ProfileNameDialog::NewProfile, *profileStore_, this);

@@ -37,7 +37,7 @@ public:
     struct Options
     {
         QString port; // --port PATH: added to the list and selected
-        QString profileDir; // where profiles live (default ./Profile)
+        QString profileDir; // where profiles live (default ProfileStore::chooseDirectory)
         QString backupDir; // where backups go (default BackupStore's folder)
     };
     explicit Velomi(QWidget *parent = nullptr) : Velomi(Options {}, parent) { }

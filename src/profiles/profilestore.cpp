@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -48,7 +49,16 @@ ProfileStore::ProfileStore(const QString &directory) : directory_(directory) { }
 
 QString ProfileStore::defaultDirectory()
 {
-    return QDir::currentPath() + QStringLiteral("/Profile");
+    const QString beside = QDir::currentPath() + QStringLiteral("/Profile");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+        + QStringLiteral("/Profile");
+}
+
+QString ProfileStore::chooseDirectory(const QString &given)
+{
+    return given.isEmpty() ? defaultDirectory() : given;
 }
 
 QString ProfileStore::moduleName(int module) { return ModuleNames[module == 0 ? 0 : 1]; }

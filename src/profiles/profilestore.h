@@ -1,8 +1,7 @@
 #pragma once
 // The profile folder: files "<module>_<name>.txt", one per profile. The
-// window keeps one store, bound to QDir::currentPath() + "/Profile" or the
-// folder given on its command line, and its dialogs use that same store;
-// tests bind one to a temporary directory.
+// window keeps one store, bound to chooseDirectory(its --profile-dir), and
+// its dialogs use that same store; tests bind one to a temporary directory.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -41,7 +40,13 @@ public:
     };
 
     explicit ProfileStore(const QString &directory = defaultDirectory());
-    static QString defaultDirectory(); // QDir::currentPath() + "/Profile"
+    // "Profile" in the working directory when that folder exists (profiles
+    // people already have live there), else "Profile" in the per-user data
+    // folder (needs the application's organisation and name set). Neither
+    // is created here: the first save or ensureDefault makes it.
+    static QString defaultDirectory();
+    // The folder given on the command line, or without one the default.
+    static QString chooseDirectory(const QString &given);
 
     QString directory() const { return directory_; }
 

@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,6 +103,34 @@ private slots:
 
         touch(tmp.filePath("NotAFolder"));
         QVERIFY(!ProfileStore(tmp.filePath("NotAFolder")).ensureDefault(0, "x").ok);
+    }
+
+    // A Profile folder in the working directory wins, else the per-user
+    // one (made on first use), and the command line's folder wins over both.
+    void folderChoice()
+    {
+        QTemporaryDir work, data;
+        const QString oldCurrent = QDir::currentPath();
+        const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            QDir::setCurrent(oldCurrent);
+            qputenv("XDG_DATA_HOME", oldDataHome);
+        });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        QCoreApplication::setOrganizationName(QStringLiteral("Calvorn"));
+        QCoreApplication::setApplicationName(QStringLiteral("Velomi"));
+        QVERIFY(QDir::setCurrent(work.path()));
+        const QString perUser = data.filePath("Calvorn/Velomi/Profile");
+        const QString chosenNone = ProfileStore::chooseDirectory({});
+        const bool ensured = ProfileStore(chosenNone).ensureDefault(0, "x").ok;
+        QVERIFY(QDir(work.path()).mkdir("Profile"));
+        const QString chosenBeside = ProfileStore::chooseDirectory({});
+        const QString chosenGiven = ProfileStore::chooseDirectory(data.filePath("mine"));
+
+        QCOMPARE(chosenNone, perUser);
+        QVERIFY(ensured && QFileInfo(perUser + "/Velomi_Default.txt").isFile());
+        QCOMPARE(chosenBeside, QDir(work.path()).canonicalPath() + "/Profile");
+        QCOMPARE(chosenGiven, data.filePath("mine"));
     }
 };
 
