@@ -4,6 +4,7 @@
 #             test headless (plain and sanitized builds)
 # make format apply .clang-format to every source file
 # make bench  print the speed and resource figures
+# make translations  refresh translations/*.ts from the sources (lupdate)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
@@ -54,6 +55,13 @@ format: deps
 
 bench: build
 	./scripts/bench.sh $(BUILD)
+
+# New and changed texts reach the .ts files for the translators
+# (translations/README.md); texts without a letter are filled in at once.
+.PHONY: translations
+translations: build
+	cmake --build $(BUILD) --target update_translations
+	./translations/fill-untranslatable.py translations/*.ts
 
 # make soak   a thousand reads against the simulated device, memory measured
 soak: build

@@ -1,8 +1,12 @@
+#include <cstdio>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
+#include <QLocale>
 #include <QTimer>
 
+#include "app/language.h"
 #include "app/velomi.h"
 
 int main(int argc, char *argv[])
@@ -31,8 +35,26 @@ int main(int argc, char *argv[])
         QStringLiteral("Opens the port at start, as the Open button does."));
     parser.addOption(port);
     parser.addOption(profiles);
+    const QCommandLineOption lang(QStringLiteral("lang"),
+        QStringLiteral("Shows the window in LANG (%1) instead of the system's language.")
+            .arg(Language::knownCodes().join(QStringLiteral(", "))),
+        QStringLiteral("LANG"));
     parser.addOption(open);
+    parser.addOption(lang);
     parser.process(app);
+
+    const QString wanted = parser.value(lang);
+    if (parser.isSet(lang) && !Language::knownCodes().contains(wanted)) {
+        fprintf(stderr, "%s\n",
+            qPrintable(QStringLiteral("Unknown language \"%1\" for --lang: use one of %2.")
+                           .arg(wanted, Language::knownCodes().join(QStringLiteral(", ")))));
+        return 2;
+    }
+    const QString language
+        = Language::resolve(wanted, Language::savedChoice(), QLocale::system().uiLanguages());
+    if (!Language::install(&app, language))
+        qWarning(
+            "The %s texts could not be loaded; the window stays in English.", qPrintable(language));
 
     Velomi::Options options;
     options.port = parser.value(port);

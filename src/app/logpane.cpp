@@ -20,7 +20,7 @@ constexpr int FlushMs = 40;
 
 QString droppedText(qint64 characters)
 {
-    return QStringLiteral("[... %1 characters of older log dropped ...]").arg(characters);
+    return LogPane::tr("[... %1 characters of older log dropped ...]").arg(characters);
 }
 
 } // namespace

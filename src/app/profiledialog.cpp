@@ -6,7 +6,7 @@
 #include "ui_profiledialog.h"
 
 namespace {
-const QString ManagerTitle = QStringLiteral("Profile Manager");
+QString managerTitle() { return ProfileDialog::tr("Profile Manager"); }
 const QString DeleteQuestionTitle = QStringLiteral("ROD Ozezadoviv");
 } // namespace
 
@@ -49,26 +49,21 @@ void ProfileDialog::on_pushButton_deleteProfile_clicked()
     };
     const QString module = cellText(0);
     const QString profile = cellText(1);
-    const QString shown
-        = QStringLiteral("Module:") + module + QStringLiteral("\r\nProfile:") + profile;
+    const QString shown = tr("Module:") + module + tr("\r\nProfile:") + profile;
 
     if (!Messages::ask(this, DeleteQuestionTitle,
-            QStringLiteral("Do you want to delete \r\n") + shown
-                + QStringLiteral("\r\nAre you sure? \r\n")))
+            tr("Do you want to delete \r\n") + shown + tr("\r\nAre you sure? \r\n")))
         return;
 
     const ProfileStore::Outcome removed = store_.remove(module, profile);
     if (!removed.ok) {
-        Messages::warning(this,
-            QStringLiteral("Delete \r\n") + shown + QStringLiteral("\r\n failed !\r\n")
-                + removed.error,
-            ManagerTitle);
+        Messages::warning(this, tr("Delete \r\n") + shown + tr("\r\n failed !\r\n") + removed.error,
+            managerTitle());
         return;
     }
     ui->tableWidget->removeRow(row);
     emit sendDeleteStr(module + QLatin1Char('_') + profile + QStringLiteral(".txt"));
-    Messages::information(this,
-        QStringLiteral("Delete \r\n") + shown + QStringLiteral("\r\n success !"), ManagerTitle);
+    Messages::information(this, tr("Delete \r\n") + shown + tr("\r\n success !"), managerTitle());
 }
 
 void ProfileDialog::changeEvent(QEvent *event)

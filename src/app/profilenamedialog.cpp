@@ -43,7 +43,7 @@ void ProfileNameDialog::showPurposeTexts()
 // already uses is also cleared from the field.
 void ProfileNameDialog::ClickedOK()
 {
-    const QString fileNameTitle = QStringLiteral("File name");
+    const QString fileNameTitle = tr("File name");
     const QString name = ui->lineEdit_newProfileName->text();
     const QString problem = ProfileStore::checkName(name);
     if (!problem.isEmpty()) {
@@ -51,7 +51,7 @@ void ProfileNameDialog::ClickedOK()
         return;
     }
     if (store_.isNameUsed(name)) {
-        Messages::warning(this, QStringLiteral("File name has been used!"), fileNameTitle);
+        Messages::warning(this, tr("File name has been used!"), fileNameTitle);
         ui->lineEdit_newProfileName->clear();
         return;
     }

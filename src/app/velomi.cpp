@@ -46,6 +46,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     connectSession();
     connectSafetyNet();
     setupMenus();
+    setupLanguageMenu();
     connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);
 
     refreshPortList();
@@ -53,9 +54,9 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     comboBoxPortName->installEventFilter(this);
     comboBoxBaudRate->addItem(QStringLiteral("115200"), QSerialPort::Baud115200);
     comboBoxDataBits->addItem(QStringLiteral("8"), int(QSerialPort::Data8));
-    comboBoxParity->addItem(QStringLiteral("None"), int(QSerialPort::NoParity));
+    comboBoxParity->addItem(tr("None"), int(QSerialPort::NoParity));
     comboBoxStopBits->addItem(QStringLiteral("1"), int(QSerialPort::OneStop));
-    comboBoxFlowControl->addItem(QStringLiteral("None"), int(QSerialPort::NoFlowControl));
+    comboBoxFlowControl->addItem(tr("None"), int(QSerialPort::NoFlowControl));
 
     connect(actionAbout, &QAction::triggered, this, &Velomi::about);
     connect(profileDialog_, &ProfileDialog::sendDeleteStr, this, &Velomi::refresh_profilecomboBox);
@@ -70,7 +71,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
         comboBoxPortName->setCurrentIndex(i);
     }
 
-    label_command->setText(QStringLiteral("ComPort: Disconnect ..."));
+    label_command->setText(tr("ComPort: Disconnect ..."));
     label_current_stat->clear();
     label_result->clear();
     progressBar->setValue(0);
@@ -81,13 +82,11 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     for (int row = 1; row <= WidgetNames::ReportRowCount; ++row) {
         auto *event = findChild<QComboBox *>(WidgetNames::reportEvent(row));
         event->clear();
-        event->addItems(
-            {QStringLiteral("All"), QStringLiteral("Emergency"), QStringLiteral("Status")});
+        event->addItems({tr("All"), tr("Emergency"), tr("Status")});
     }
     loadReportTypes(ModelFlags {});
     comboBox_ansin_onoff->clear();
-    comboBox_ansin_onoff->addItems({QStringLiteral("Off"), QStringLiteral("Enable(Ring)"),
-        QStringLiteral("Enable(Auto-Answer)")});
+    comboBox_ansin_onoff->addItems({tr("Off"), tr("Enable(Ring)"), tr("Enable(Auto-Answer)")});
     // A new installation gets its Profile folder and default profile from
     // the form's own start values instead of two warnings; only now does
     // every selector have its items, so the default holds a choice for each.
@@ -158,8 +157,7 @@ void Velomi::applyStartState()
     profileLoading_ = false;
     pushButton_saveProfile->setEnabled(false);
     if (defaultEntry < 0)
-        Messages::information(
-            this, QStringLiteral("Cann't find default file!"), QStringLiteral("Velomi Tool"));
+        Messages::information(this, tr("Cann't find default file!"), tr("Velomi Tool"));
 
     loadProfileFile(ProfileStore::DefaultName, true);
 
@@ -234,10 +232,12 @@ QString Velomi::moduleName() const { return ProfileStore::moduleName(module_); }
 
 void Velomi::showInformation(const QString &text) { Messages::information(this, text); }
 
+// `title` as the form has it in English: the tab shows its translation.
 void Velomi::removeTabByTitle(const QString &title)
 {
+    const QString shown = QCoreApplication::translate("ZAROraz", title.toUtf8().constData());
     for (int i = 0; i < tabWidget_velomi->count(); ++i)
-        if (tabWidget_velomi->tabText(i) == title)
+        if (tabWidget_velomi->tabText(i) == shown)
             tabWidget_velomi->removeTab(i);
 }
 

@@ -224,6 +224,8 @@ private:
     void setupMenus();
     QAction *addFileAction(const QString &text);
     QAction *addSettingAction(const QString &text, const QString &key, bool defaultOn);
+    // Help > Language: velomi_language.cpp
+    void setupLanguageMenu();
 
     // Compare with a profile, restore a backup: velomi_compare.cpp
     QString backupDirectory() const;

@@ -26,7 +26,7 @@ QString writeSensorList(const QString &backupPath, const QList<SensorCodec::Sens
         text += (row.zone + QLatin1Char(',') + row.typeName + QLatin1Char('\n')).toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return QStringLiteral("Cannot write the sensor list %1: %2").arg(path, file.errorString());
+        return Velomi::tr("Cannot write the sensor list %1: %2").arg(path, file.errorString());
     return QString();
 }
 } // namespace
@@ -102,7 +102,11 @@ void Velomi::startUpgradeAfterBackup()
 void Velomi::finishReadBack()
 {
     const FormSheet sheet = FormSheetBuilder::build(tabWidget_velomi, pageTitles_);
-    const QStringList written = session_->writeAllPages();
+    // The session names the pages as the form has them in English; the
+    // sheet's page titles are the tabs' (translated) texts.
+    QStringList written;
+    for (const QString &page : session_->writeAllPages())
+        written << QCoreApplication::translate("ZAROraz", page.toUtf8().constData());
     QStringList lines;
     for (const auto &d : sheet.compare(writtenByWriteAll_, pageValues()))
         if (written.contains(d.page) && readBackNames_.contains(d.name))

@@ -110,7 +110,7 @@ void Velomi::slot_addsensor_ok()
 {
     const QString id = addSensorDialog_->pendingSensorId();
     if (id.isEmpty()) {
-        Messages::warning(this, QStringLiteral("Device ID Length error!"));
+        Messages::warning(this, tr("Device ID Length error!"));
         return;
     }
     session_->addSensor(id);
@@ -121,7 +121,7 @@ void Velomi::on_pushButtonSet_dev_delet_clicked()
 {
     const int row = tableWidget_dev->currentRow();
     if (row < 0 || !tableWidget_dev->item(row, 0)) {
-        showInformation(QStringLiteral("Select delete device!"));
+        showInformation(tr("Select delete device!"));
         return;
     }
     session_->deleteSensor(tableWidget_dev->item(row, 0)->text());
@@ -135,8 +135,7 @@ void Velomi::on_pushButton_getFile_clicked()
         : QFileDialog::getOpenFileName(this, tr("Open File"), QString(), tr("Images (*.*)"));
     label_current_stat->setText(QStringLiteral("State_Firmware"));
     if (name.isEmpty()) {
-        Messages::warning(this, QStringLiteral("<h2> read file !</h2><p> cancel  timer stop !"),
-            QStringLiteral("Hint"));
+        Messages::warning(this, tr("<h2> read file !</h2><p> cancel  timer stop !"), tr("Hint"));
         label_update_filename->clear();
         pushButton_sendData->setEnabled(false);
         pushButton_stop->setEnabled(false);

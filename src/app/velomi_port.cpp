@@ -104,7 +104,7 @@ void Velomi::on_pushButtonOpen_clicked()
     setPortBoxesEnabled(false);
     pushButtonClose->setEnabled(true);
     progressBar->setValue(100);
-    label_command->setText(QStringLiteral("ComPort: Connected..."));
+    label_command->setText(tr("ComPort: Connected..."));
     pushButton_getFile->setEnabled(true);
     on_pushButton_read_clicked();
 }
@@ -120,7 +120,7 @@ void Velomi::on_pushButtonClose_clicked()
     pushButtonClose->setEnabled(false);
     label_current_stat->clear();
     label_result->clear();
-    label_command->setText(QStringLiteral("ComPort: Disconnect..."));
+    label_command->setText(tr("ComPort: Disconnect..."));
 }
 
 void Velomi::onLinkLost(const QString &reason)

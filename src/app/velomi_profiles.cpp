@@ -12,8 +12,9 @@
 #include "session/session.h"
 
 namespace {
-const QString CurrentSetting = QStringLiteral("Current Setting");
-const QString ProfileManagerTitle = QStringLiteral("Profile Manager");
+// The profile box's entry for the pages as they are (no file of that name).
+QString currentSettingEntry() { return Velomi::tr("Current Setting"); }
+QString profileManagerTitle() { return Velomi::tr("Profile Manager"); }
 } // namespace
 
 void Velomi::ensureDefaultProfile()
@@ -40,7 +41,7 @@ void Velomi::warnAboutColons()
         Messages::warning(this,
             tr("The profile keeps these fields only up to their first \":\":\n%1")
                 .arg(cut.join(QLatin1Char('\n'))),
-            ProfileManagerTitle);
+            profileManagerTitle());
 }
 
 bool Velomi::writeProfile(const QString &name, QString *error)
@@ -59,12 +60,11 @@ void Velomi::loadProfileFile(const QString &name, bool isDefault)
     const ProfileStore::LoadResult result = profileStore_->load(module_, name);
     if (result.status == ProfileStore::LoadResult::NotFound) {
         if (isDefault)
-            Messages::warning(
-                this, QStringLiteral("Cann't find the default file !"), ProfileManagerTitle);
+            Messages::warning(this, tr("Cann't find the default file !"), profileManagerTitle());
         return;
     }
     if (!result.ok()) {
-        Messages::warning(this, result.error, ProfileManagerTitle);
+        Messages::warning(this, result.error, profileManagerTitle());
         return;
     }
     applyValues(ProfileFormat::read(result.bytes, pageIndex().valueWidgets()));
@@ -74,7 +74,7 @@ void Velomi::rebuildProfileList(bool withCurrentSetting)
 {
     QStringList names = profileStore_->profileNames(module_);
     if (withCurrentSetting && !names.isEmpty())
-        names.prepend(CurrentSetting);
+        names.prepend(currentSettingEntry());
     // Rebuilding the list is not a choice of the user: load nothing.
     const QSignalBlocker block(comboBox_profile);
     comboBox_profile->clear();
@@ -86,20 +86,20 @@ void Velomi::onProfileSelected(const QString &text)
     if (session_->configurationRead() || profileLoading_)
         return;
     const QString current = comboBox_profile->currentText();
-    if (current == CurrentSetting || text.isEmpty() || text == CurrentSetting)
+    if (current == currentSettingEntry() || text.isEmpty() || text == currentSettingEntry())
         return;
     {
         const QSignalBlocker block(comboBox_profile);
-        const int i = comboBox_profile->findText(CurrentSetting);
+        const int i = comboBox_profile->findText(currentSettingEntry());
         if (i >= 0)
             comboBox_profile->removeItem(i);
     }
     const QString chosen = comboBox_profile->currentText();
     pushButton_saveProfile->setEnabled(
-        chosen != ProfileStore::DefaultName && chosen != CurrentSetting);
+        chosen != ProfileStore::DefaultName && chosen != currentSettingEntry());
     if (profileStore_->load(module_, chosen).status != ProfileStore::LoadResult::NotFound)
         loadProfileFile(chosen, false);
-    else if (text.contains(CurrentSetting) && session_->completedReads() == 0)
+    else if (text.contains(currentSettingEntry()) && session_->completedReads() == 0)
         session_->startRead();
 }
 
@@ -118,7 +118,7 @@ void Velomi::on_pushButton_save_default_Pconfig_clicked()
 {
     QString error;
     if (!writeProfile(ProfileStore::DefaultName, &error))
-        Messages::warning(this, error, ProfileManagerTitle);
+        Messages::warning(this, error, profileManagerTitle());
 }
 
 void Velomi::on_pushButton_load_default_Pconfig_clicked()
@@ -131,16 +131,16 @@ void Velomi::on_pushButton_saveProfile_clicked()
     const QString name = comboBox_profile->currentText();
     // "Current Setting" names the values just read, not a file: saving under
     // it would make a profile that can never be selected again.
-    if (name.isEmpty() || name == CurrentSetting) {
-        Messages::warning(this, QStringLiteral("Cann't find the file ! \r\nPlease new Profile !"),
-            ProfileManagerTitle);
+    if (name.isEmpty() || name == currentSettingEntry()) {
+        Messages::warning(
+            this, tr("Cann't find the file ! \r\nPlease new Profile !"), profileManagerTitle());
         return;
     }
     QString error;
     if (writeProfile(name, &error))
-        Messages::information(this, QStringLiteral("Save file success!"), ProfileManagerTitle);
+        Messages::information(this, tr("Save file success!"), profileManagerTitle());
     else
-        Messages::warning(this, error, ProfileManagerTitle);
+        Messages::warning(this, error, profileManagerTitle());
 }
 
 void Velomi::on_pushButton_newProfile_clicked() { newProfileDialog_->show(); }
@@ -156,7 +156,7 @@ void Velomi::save_profile_as(const QString &name)
 {
     QString error;
     if (!writeProfile(name, &error)) {
-        Messages::warning(this, error, ProfileManagerTitle);
+        Messages::warning(this, error, profileManagerTitle());
         return;
     }
     refresh_profilecomboBox(name);
@@ -185,7 +185,7 @@ void Velomi::refresh_profilecomboBox(const QString &name)
     // The pages show the values just saved under `name`, or still those of
     // the entry shown; the values read from the device keep their entry.
     if (!select(name) && !select(shown)) {
-        if (shown == CurrentSetting) {
+        if (shown == currentSettingEntry()) {
             rebuildProfileList(true);
         } else if (comboBox_profile->count() > 0) {
             // The profile shown is gone: show the first and its values.
@@ -194,5 +194,6 @@ void Velomi::refresh_profilecomboBox(const QString &name)
         }
     }
     const QString now = comboBox_profile->currentText();
-    pushButton_saveProfile->setEnabled(now != ProfileStore::DefaultName && now != CurrentSetting);
+    pushButton_saveProfile->setEnabled(
+        now != ProfileStore::DefaultName && now != currentSettingEntry());
 }

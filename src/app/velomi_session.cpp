@@ -105,12 +105,14 @@ void Velomi::onVariantPages(bool informationTab, bool mobilityTab)
         pushButton_OMADM_start->show();
         pushButton_OMADM_end->show();
         if (tabWidget_velomi->indexOf(tab_information) < 0)
-            tabWidget_velomi->insertTab(0, tab_information, tr("Information"));
+            tabWidget_velomi->insertTab(
+                0, tab_information, QCoreApplication::translate("ZAROraz", "Information"));
         tabWidget_velomi->setCurrentIndex(0);
     }
     if (mobilityTab) {
         if (tabWidget_velomi->indexOf(tab_mobility) < 0)
-            tabWidget_velomi->insertTab(2, tab_mobility, tr("Mobility"));
+            tabWidget_velomi->insertTab(
+                2, tab_mobility, QCoreApplication::translate("ZAROraz", "Mobility"));
         tabWidget_velomi->setCurrentIndex(0);
     }
 }
