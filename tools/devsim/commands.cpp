@@ -247,12 +247,12 @@ Reply CommandProcessor::omadm(const QString &a) { return oneShotInRange("OMADM",
 
 Reply CommandProcessor::reset(const QString &argument)
 {
-    return argument.isEmpty() ? Reply {ok("RESET"), true} : Reply {error("RESET")};
+    return argument.isEmpty() ? Reply {ok("RESET"), true, true} : Reply {error("RESET")};
 }
 
 Reply CommandProcessor::resetGsm(const QString &argument)
 {
-    return argument.isEmpty() ? Reply {ok("RSTG"), true} : Reply {error("RSTG")};
+    return argument.isEmpty() ? Reply {ok("RSTG"), true, true} : Reply {error("RSTG")};
 }
 
 Reply CommandProcessor::factoryReset(const QString &argument)
@@ -260,7 +260,7 @@ Reply CommandProcessor::factoryReset(const QString &argument)
     if (!argument.isEmpty())
         return {error("FTSET")};
     m_state.restoreFactorySettings();
-    return {ok("FTSET")};
+    return {ok("FTSET"), false, true};
 }
 
 Reply CommandProcessor::addSensor(const QString &argument)

@@ -9,6 +9,7 @@ struct Reply
 {
     QByteArray text; // one line ended by "\r\n"
     bool restart = false; // RESET/RSTG: the device goes quiet for a while after answering
+    bool reboots = false; // RESET/RSTG/FTSET: the device restarts after answering
 };
 
 class CommandProcessor

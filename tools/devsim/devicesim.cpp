@@ -1,5 +1,7 @@
 #include "devicesim.h"
 
+#include <cstdio>
+
 namespace {
 
 const QByteArray CommandHead = "AT!XSMSC=";
@@ -16,6 +18,11 @@ DeviceSim::DeviceSim(
 {
     m_uptime.start();
     m_processor.forget(options.forget);
+    connect(&m_link, &PtyLink::reappeared, this, [this](const QString &path) {
+        m_log.note(QStringLiteral("back on %1").arg(path));
+        std::printf("reappeared %s\n", qPrintable(path));
+        std::fflush(stdout);
+    });
     m_quietTimer.setSingleShot(true);
     connect(&m_quietTimer, &QTimer::timeout, this, [this] {
         m_firmware.quiet(m_state.firmware);
@@ -60,8 +67,10 @@ void DeviceSim::firmwareBytes(const QByteArray &bytes, int &position)
     for (const FirmwareReceiver::Answer &a : answers) {
         m_log.note(a.event);
         answer(a.text, QByteArray(), false);
-        if (a.restart)
+        if (a.restart) {
             goSilent("restarts with the new firmware");
+            leaveBus();
+        }
     }
     if (m_firmware.busy())
         m_quietTimer.start(
@@ -91,6 +100,17 @@ void DeviceSim::handleLine(QByteArray line)
     answer(reply.text, EchoHead + body + "\r\n");
     if (reply.restart)
         goSilent("restarts");
+    if (reply.reboots)
+        leaveBus();
+}
+
+void DeviceSim::leaveBus()
+{
+    if (m_options.reenumerateSeconds < 0)
+        return;
+    m_line.clear();
+    m_link.reenumerate(int(m_options.reenumerateSeconds * 1000));
+    m_log.note(QStringLiteral("leaves the bus for %1 s").arg(m_options.reenumerateSeconds));
 }
 
 bool DeviceSim::muted()

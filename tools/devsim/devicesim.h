@@ -27,6 +27,7 @@ private:
     void firmwareBytes(const QByteArray &bytes, int &position);
     bool muted();
     void goSilent(const char *why);
+    void leaveBus(); // --reenumerate: a restart takes the device off the bus for a while
     void answer(const QByteArray &text, const QByteArray &echo = QByteArray(), bool noise = true);
     std::vector<OutputPiece> split(const OutputPiece &piece);
     QByteArray noiseBytes();

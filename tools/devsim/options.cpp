@@ -167,6 +167,11 @@ const std::vector<OptionSpec> &optionTable()
             [](Options &o, const QString &v, QString &e) {
                 return toSeconds(v, o.upgradeTimeoutSeconds, e);
             }},
+        {"--reenumerate", "SECONDS",
+            "on a restart close the terminal and open a new one SECONDS later",
+            [](Options &o, const QString &v, QString &e) {
+                return toSeconds(v, o.reenumerateSeconds, e);
+            }},
     };
     return table;
 }

@@ -28,6 +28,9 @@ struct Options
     int muteAfterFrames = -1; // -1: never
     double muteAfterSeconds = -1;
     double upgradeTimeoutSeconds = 10.0;
+    // Like a native USB device, leave the bus on a restart and come back this many seconds
+    // later on a new terminal; -1: stay on the terminal.
+    double reenumerateSeconds = -1;
     QStringList forget; // setting keys acknowledged but not stored
 };
 

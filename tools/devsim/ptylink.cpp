@@ -1,7 +1,9 @@
 #include "ptylink.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
+#include <cstdio>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,11 +12,18 @@
 #include <termios.h>
 #include <unistd.h>
 
+namespace {
+// A device answers, then resets: the tool has this long to read the answer before the
+// terminal goes (a hang-up may drop what the tool has not read yet).
+constexpr int LeaveAfterWriteMs = 200;
+} // namespace
+
 PtyLink::PtyLink(QObject *parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &PtyLink::writeStep);
+    m_busTimer.setSingleShot(true);
     m_clock.start();
 }
 
@@ -22,29 +31,13 @@ PtyLink::~PtyLink()
 {
     if (!m_linkPath.isEmpty())
         ::unlink(QFile::encodeName(m_linkPath).constData());
-    if (m_master >= 0)
-        ::close(m_master);
-    if (m_slave >= 0)
-        ::close(m_slave);
+    closeTerminal();
 }
 
 bool PtyLink::open(const QString &linkPath, QString &error)
 {
-    char name[256] = {};
-    if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
-        error = QStringLiteral("cannot open a pseudo-terminal: %1").arg(std::strerror(errno));
+    if (!openTerminal(QString(), error))
         return false;
-    }
-    termios raw {};
-    ::tcgetattr(m_slave, &raw);
-    ::cfmakeraw(&raw);
-    ::cfsetspeed(&raw, B115200);
-    ::tcsetattr(m_slave, TCSANOW, &raw);
-    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
-    m_path = QString::fromLocal8Bit(name);
-
     if (!linkPath.isEmpty()) {
         const QByteArray link = QFile::encodeName(linkPath);
         struct stat info
@@ -57,16 +50,101 @@ bool PtyLink::open(const QString &linkPath, QString &error)
             }
             ::unlink(link.constData()); // a link left by an earlier run
         }
-        if (::symlink(name, link.constData()) != 0) {
-            error = QStringLiteral("cannot link %1: %2").arg(linkPath, std::strerror(errno));
+        m_linkPath = linkPath;
+        if (!makeLink(error)) {
+            m_linkPath.clear();
             return false;
         }
-        m_linkPath = linkPath;
     }
+    return true;
+}
 
+bool PtyLink::openTerminal(const QString &avoidName, QString &error)
+{
+    char name[256] = {};
+    if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
+        error = QStringLiteral("cannot open a pseudo-terminal: %1").arg(std::strerror(errno));
+        return false;
+    }
+    if (!avoidName.isEmpty() && QString::fromLocal8Bit(name) == avoidName) {
+        // The old number was free again: take the next one, as a device the system numbers
+        // anew would get, and let the first go.
+        const int master = m_master, slave = m_slave;
+        const bool ok = openTerminal(QString(), error);
+        ::close(master);
+        ::close(slave);
+        return ok;
+    }
+    termios raw {};
+    ::tcgetattr(m_slave, &raw);
+    ::cfmakeraw(&raw);
+    ::cfsetspeed(&raw, B115200);
+    ::tcsetattr(m_slave, TCSANOW, &raw);
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
+    m_path = QString::fromLocal8Bit(name);
     m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &PtyLink::readAvailable);
     return true;
+}
+
+bool PtyLink::makeLink(QString &error)
+{
+    if (m_linkPath.isEmpty())
+        return true;
+    if (::symlink(QFile::encodeName(m_path).constData(), QFile::encodeName(m_linkPath).constData())
+        != 0) {
+        error = QStringLiteral("cannot link %1: %2").arg(m_linkPath, std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+void PtyLink::closeTerminal()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
+    m_master = m_slave = -1;
+}
+
+void PtyLink::reenumerate(int awayMs)
+{
+    if (isAway())
+        return;
+    m_awayMs = awayMs;
+    if (m_queue.empty() && !m_timer.isActive())
+        writeStep();
+}
+
+void PtyLink::leaveBus()
+{
+    // The link goes first, as a by-id link goes with its device.
+    if (!m_linkPath.isEmpty())
+        ::unlink(QFile::encodeName(m_linkPath).constData());
+    closeTerminal();
+    m_queue.clear();
+    m_written = 0;
+    m_busTimer.disconnect();
+    connect(&m_busTimer, &QTimer::timeout, this, &PtyLink::comeBack);
+    m_busTimer.start(m_awayMs);
+    m_awayMs = -1;
+}
+
+void PtyLink::comeBack()
+{
+    QString error;
+    const QString oldPath = m_path;
+    if (!openTerminal(oldPath, error) || !makeLink(error)) {
+        std::fprintf(stderr, "velomi-devsim: %s\n", qPrintable(error));
+        QCoreApplication::exit(2);
+        return;
+    }
+    emit reappeared(m_path);
 }
 
 void PtyLink::readAvailable()
@@ -84,7 +162,7 @@ void PtyLink::readAvailable()
         if (n < 0 && errno != EAGAIN) {
             // No reader on the other side: look again a little later rather than spin.
             m_notifier->setEnabled(false);
-            QTimer::singleShot(100, this, [this] { m_notifier->setEnabled(true); });
+            QTimer::singleShot(100, m_notifier, [notifier = m_notifier] { notifier->setEnabled(true); });
         }
         return;
     }
@@ -92,6 +170,8 @@ void PtyLink::readAvailable()
 
 void PtyLink::send(const std::vector<OutputPiece> &pieces)
 {
+    if (isAway())
+        return; // nobody on the bus to hear it
     const bool idle = m_queue.empty();
     m_queue.insert(m_queue.end(), pieces.begin(), pieces.end());
     if (idle && !m_timer.isActive())
@@ -129,5 +209,10 @@ void PtyLink::writeStep()
         }
         m_queue.pop_front();
         m_written = 0;
+    }
+    if (m_awayMs >= 0 && !m_busTimer.isActive()) {
+        m_busTimer.disconnect();
+        connect(&m_busTimer, &QTimer::timeout, this, &PtyLink::leaveBus);
+        m_busTimer.start(LeaveAfterWriteMs);
     }
 }

@@ -33,7 +33,22 @@ public:
     void setReceiver(std::function<void(const QByteArray &)> receiver) { m_receiver = receiver; }
     void send(const std::vector<OutputPiece> &pieces);
 
+    // The device leaves the bus as a native USB device does when it restarts: once what is
+    // queued has been written and the tool had a moment to read it, the terminal closes and the
+    // link goes; `awayMs` later a new terminal opens, never under the old name, and the link
+    // points to it. What is sent while away is lost.
+    void reenumerate(int awayMs);
+    bool isAway() const { return m_master < 0; }
+
+signals:
+    void reappeared(const QString &path);
+
 private:
+    bool openTerminal(const QString &avoidName, QString &error);
+    bool makeLink(QString &error);
+    void closeTerminal();
+    void leaveBus();
+    void comeBack();
     void readAvailable();
     void writeStep();
 
@@ -48,6 +63,8 @@ private:
     std::deque<OutputPiece> m_queue;
     QTimer m_timer;
     QElapsedTimer m_clock;
+    int m_awayMs = -1; // reenumerate() asked: leave once the queue is written
+    QTimer m_busTimer; // leaving after the last write, then coming back
     int m_written = 0; // bytes of the front piece already written
     qint64 m_lineFreeNs = 0; // paced: when the line has sent everything written so far
 };
