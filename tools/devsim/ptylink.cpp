@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
-#include <cstdio>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pty.h>
@@ -162,7 +162,8 @@ void PtyLink::readAvailable()
         if (n < 0 && errno != EAGAIN) {
             // No reader on the other side: look again a little later rather than spin.
             m_notifier->setEnabled(false);
-            QTimer::singleShot(100, m_notifier, [notifier = m_notifier] { notifier->setEnabled(true); });
+            QTimer::singleShot(
+                100, m_notifier, [notifier = m_notifier] { notifier->setEnabled(true); });
         }
         return;
     }
