@@ -5,6 +5,7 @@
 # make format apply .clang-format to every source file
 # make bench  print the speed and resource figures
 # make translations  refresh translations/*.ts from the sources (lupdate)
+# make package build velomi_VERSION_ARCH.deb in the build folder (CPack)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
@@ -12,7 +13,7 @@ JOBS ?= $(shell nproc)
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: deps build build-asan run demo test test-plain test-asan format format-check bench fuzz soak clean
+.PHONY: deps build build-asan run demo package test test-plain test-asan format format-check bench fuzz soak clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -26,6 +27,11 @@ run: build
 
 demo: build
 	./scripts/demo.sh $(BUILD)
+
+# The .deb of the plain build: the programs, the menu entry, icon, metainfo,
+# man pages and udev rule (cmake/Packaging.cmake); Depends from the binaries.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The test builds treat every warning as an error, as CI does.
 test-plain: CMAKE_FLAGS += -DVELOMI_WERROR=ON

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFont>
+#include <QIcon>
 #include <QLocale>
 #include <QTimer>
 
@@ -16,6 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velomi"));
     QApplication::setOrganizationName(QStringLiteral("Calvorn"));
     QApplication::setApplicationVersion(QStringLiteral(VELOMI_VERSION));
+    // The menu entry's icon; on Wayland the desktop finds it through the entry's name.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/com.calvorn.Velomi.png")));
+    QApplication::setDesktopFileName(QStringLiteral("com.calvorn.Velomi"));
     QFont font;
     font.setFamily(font.defaultFamily());
     QApplication::setFont(font);
