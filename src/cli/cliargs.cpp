@@ -2,13 +2,15 @@
 
 #include <QMap>
 
+#include "profiles/configsheet.h"
+
 namespace Cli {
 namespace {
 
 const QMap<QString, Command> Commands = {{QStringLiteral("ports"), Command::Ports},
     {QStringLiteral("read"), Command::Read}, {QStringLiteral("diff"), Command::Diff},
     {QStringLiteral("write"), Command::Write}, {QStringLiteral("upgrade"), Command::Upgrade},
-    {QStringLiteral("command"), Command::OneShot}};
+    {QStringLiteral("command"), Command::OneShot}, {QStringLiteral("sheet"), Command::Sheet}};
 
 struct OneShotSpec
 {
@@ -77,17 +79,28 @@ Parsed check(const Request &r, const QStringList &given)
     case Command::OneShot:
         mine = {"--port", "--yes"};
         break;
+    case Command::Sheet:
+        mine = {"--profile", "--out"};
+        break;
     }
     mine << "--json"
-         << "--record"
-         << "--log"
-         << "--timeout"
          << "--quiet";
+    if (r.command != Command::Sheet) // no device, no traffic
+        mine << "--record"
+             << "--log"
+             << "--timeout";
     const QString stray = allowed(mine);
     if (!stray.isEmpty())
         return error(QStringLiteral("%1 does not take %2").arg(commandName(r), stray));
     if (r.command == Command::Ports)
         return {};
+    if (r.command == Command::Sheet) {
+        if (r.profile.isEmpty() || r.out.isEmpty())
+            return error(QStringLiteral("sheet needs --profile FILE and --out FILE.pdf|.html"));
+        if (ConfigSheet::formatOf(r.out) == ConfigSheet::Format::Unknown)
+            return error(QStringLiteral("sheet writes a .pdf or an .html file, not %1").arg(r.out));
+        return {};
+    }
     if (r.ports.isEmpty())
         return error(QStringLiteral("%1 needs --port PATH").arg(commandName(r)));
     const bool single = r.command == Command::Diff || r.command == Command::OneShot;
@@ -115,6 +128,7 @@ Parsed check(const Request &r, const QStringList &given)
                 "command factory-reset restores every setting: confirm it with --yes"));
         break;
     case Command::Ports:
+    case Command::Sheet:
         break;
     }
     return {};
@@ -174,7 +188,7 @@ Parsed parse(const QStringList &arguments, Request &r)
     }
     if (words.isEmpty())
         return error(QStringLiteral("no command given (ports, read, diff, write, upgrade, "
-                                    "command)"));
+                                    "command, sheet)"));
     const QString command = words.takeFirst();
     if (!Commands.contains(command))
         return error(QStringLiteral("unknown command %1").arg(command));
@@ -254,8 +268,13 @@ Commands:
                               factory-reset --yes
                                                  back up, then restore every setting
                               debug LEVEL        set the debug level, 0 to 2
+  sheet   --profile FILE --out FILE.pdf|FILE.html
+                            the configuration sheet of a profile, as the window's
+                            "Export configuration sheet..." makes it: each page as a
+                            table of captions and shown values, the report
+                            destinations and the geo-fences; no device is needed
 
-Options for every command:
+Options for every command (sheet takes only --json and --quiet):
   --json                    one JSON object per event and result on standard output
   --record FILE             append one CSV line per device and operation: time, port,
                             model and version, IMEI, operation, profile, result, backup
@@ -274,7 +293,7 @@ Exit status (the worst of all ports):
   0  success
   1  differences (diff), or the device does not hold what was written (write)
   2  usage error: unknown command or option, missing --port, unreadable profile
-     or image
+     or image, an output file that cannot be written
   3  the device or the link failed: cannot open, no answer, refused, unsupported model
 )");
 }

@@ -9,7 +9,7 @@ namespace Cli {
 // The process's exit status: the worst of every port's.
 enum Exit { Success = 0, Differs = 1, Usage = 2, DeviceFailed = 3 };
 
-enum class Command { Ports, Read, Diff, Write, Upgrade, OneShot };
+enum class Command { Ports, Read, Diff, Write, Upgrade, OneShot, Sheet };
 
 // The one-shot commands of `command`.
 enum class OneShot { Signal, Locate, Scream, Reboot, RebootGsm, FactoryReset, Debug };
@@ -18,9 +18,9 @@ struct Request
 {
     Command command = Command::Ports;
     QStringList ports;
-    QString out; // read: one port's profile file
+    QString out; // read: one port's profile file; sheet: the .pdf or .html
     QString outDir; // read: one file per port, named after the port
-    QString profile; // diff, write
+    QString profile; // diff, write, sheet
     QString image; // upgrade
     bool verify = true; // write: read back and compare
     OneShot oneShot = OneShot::Signal;

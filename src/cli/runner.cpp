@@ -6,12 +6,15 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextDocument>
 #include <QTimer>
 #include <unistd.h>
 
 #include "cli/devicejob.h"
 #include "cli/windowsheet.h"
+#include "profiles/configsheet.h"
 #include "profiles/profileformat.h"
 #include "serial/portnames.h"
 
@@ -59,6 +62,20 @@ QString resultWord(int exit)
     }
 }
 
+// The sheet on A4 pages, as the window's export prints it.
+void printSheetPdf(const QString &html, QIODevice *device)
+{
+    QPdfWriter writer(device);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    const double margin = ConfigSheet::PageMarginMm;
+    writer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    writer.setCreator(QStringLiteral("velomi-cli " VELOMI_VERSION));
+    QTextDocument document;
+    document.setHtml(html);
+    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+    document.print(&writer);
+}
+
 QString seconds(qint64 ms) { return QString::number(ms / 1000.0, 'f', 2) + QStringLiteral(" s"); }
 
 } // namespace
@@ -104,6 +121,10 @@ void Runner::start()
         listPorts();
         return;
     }
+    if (request_.command == Command::Sheet) {
+        writeSheet();
+        return;
+    }
     if (!prepare())
         return;
     for (const QString &port : request_.ports) {
@@ -130,6 +151,36 @@ void Runner::listPorts()
         for (const auto &[text, path] : ports)
             out_ << path << (text != path ? QStringLiteral("  ") + text : QString()) << "\n";
     }
+    finish(Success);
+}
+
+void Runner::writeSheet()
+{
+    if (!prepare())
+        return;
+    ConfigSheet::Header header;
+    header.date = QDateTime::currentDateTime();
+    header.profile = QFileInfo(request_.profile).fileName();
+    const QString html = ConfigSheet::html(windowSheet(), windowPages(), profile_, header);
+    // Whole or not at all: a failed write leaves no half sheet behind.
+    QSaveFile file(request_.out);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        if (ConfigSheet::formatOf(request_.out) == ConfigSheet::Format::Pdf)
+            printSheetPdf(html, &file);
+        else
+            file.write(html.toUtf8());
+        written = file.commit();
+    }
+    if (!written) {
+        usageFailure(QStringLiteral("cannot write %1: %2").arg(request_.out, file.errorString()));
+        return;
+    }
+    if (request_.json)
+        emitJson({{"event", "result"}, {"command", commandName(request_)}, {"result", "ok"},
+            {"exit", Success}, {"file", request_.out}});
+    else
+        out_ << "sheet ok: wrote " << request_.out << "\n";
     finish(Success);
 }
 

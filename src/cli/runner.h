@@ -29,6 +29,7 @@ public:
 
 private:
     void listPorts();
+    void writeSheet();
     bool prepare(); // profile, image, output folder, log
     void jobFinished(DeviceJob *job);
     void allFinished();

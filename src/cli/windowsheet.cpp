@@ -11,3 +11,8 @@ const FormSheet &windowSheet()
     }();
     return sheet;
 }
+
+QStringList windowPages()
+{
+    return QString::fromUtf8(windowPagesText()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -78,6 +79,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void severalPortsAtOnce();
+    void sheetOfAProfile();
+    void windowSheetOfTheReadDevice();
 
 private:
     QTemporaryDir dir_;
@@ -225,6 +228,43 @@ void CliTest::severalPortsAtOnce()
         const QString file = path("many/") + QFileInfo(port).fileName() + ".txt";
         QVERIFY(contents(file).contains("lineEdit_apn_internet:internet\r\n"));
     }
+}
+
+void CliTest::sheetOfAProfile()
+{
+    QFile profile(path("sheet.txt"));
+    QVERIFY(profile.open(QIODevice::WriteOnly));
+    profile.write("comboBox_gudt_normal:3\r\nlineEdit_apn_internet:m2m<&>\r\n"
+                  "comboBox_rpt_type_2:1\r\n");
+    profile.close();
+    const Run r = run({"sheet", "--profile", profile.fileName(), "--out", path("sheet.html")});
+    QCOMPARE(r.exit, 0);
+    // Captions with the shown texts, not the indices; the file's text escaped.
+    const QByteArray html = contents(path("sheet.html"));
+    QVERIFY2(html.contains("Guard Time</td><td>15 sec</td>"), html.constData());
+    QVERIFY2(html.contains("<td>2</td><td></td><td>All</td><td>SIA-CID Over IP</td>"),
+        html.constData());
+    QVERIFY2(html.contains("APN Name</td><td>m2m&lt;&amp;&gt;</td>"), html.constData());
+
+    QCOMPARE(run({"sheet", "--profile", profile.fileName(), "--out", path("sheet.pdf")}).exit, 0);
+    QVERIFY(contents(path("sheet.pdf")).startsWith("%PDF"));
+    QCOMPARE(run({"sheet", "--profile", path("none.txt"), "--out", path("none.pdf")}).exit, 2);
+    QVERIFY(!QFile::exists(path("none.pdf")));
+}
+
+void CliTest::windowSheetOfTheReadDevice()
+{
+    WindowUnderTest t;
+    // A variant that tells its IMEI, just after the read.
+    const QString imei = "356938035643809";
+    QVERIFY(t.start({"--version", "T47_QO_V1.05", "--sensors", "2"}));
+    QVERIFY(t.openAndRead());
+    QVERIFY(QTest::qWaitFor([&] { return t.find<QLabel>("label_panel_IMEI")->text() == imei; }));
+    t.window->chooseSheetFile = [this] { return path("window.html"); };
+    t.window->exportSheetAction()->trigger();
+    const QByteArray html = contents(path("window.html"));
+    QVERIFY2(html.contains("T47_QO_V1.05</td>") && html.contains(imei.toUtf8()), html.constData());
+    QVERIFY2(html.contains("203.0.113.10:5000"), html.constData());
 }
 
 QTEST_MAIN(CliTest)

@@ -44,9 +44,12 @@ int main(int argc, char *argv[])
     Velomi::Options options;
     options.profileDir = home.filePath(QStringLiteral("Profile"));
     FormSheet sheet;
+    QStringList pages; // the tabs the window shows at start, in its order
     {
         Velomi window(options);
         sheet = FormSheetBuilder::build(window.tabWidget_velomi, titles);
+        for (int i = 0; i < window.tabWidget_velomi->count(); ++i)
+            pages << titles.value(window.tabWidget_velomi->widget(i)->objectName());
     }
     Messages::setRecorder(nullptr);
     if (!recorder.shown.isEmpty())
@@ -58,6 +61,8 @@ int main(int argc, char *argv[])
           "#include \"cli/windowsheet.h\"\n\n"
           "const char *windowSheetJson()\n{\n    return R\"velomisheet(";
     source += sheet.toJson();
+    source += ")velomisheet\";\n}\n\nconst char *windowPagesText()\n{\n    return R\"velomisheet(";
+    source += pages.join(QLatin1Char('\n')).toUtf8();
     source += ")velomisheet\";\n}\n";
     QSaveFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly) || out.write(source) != source.size() || !out.commit()) {
