@@ -63,6 +63,14 @@ public:
     // Chooses the file "Compare with profile..." compares; a file dialog in
     // the profile folder unless a test replaces it.
     std::function<QString()> chooseCompareFile;
+    // Chooses the file "Export configuration sheet..." writes (.pdf or
+    // .html); a file dialog unless a test replaces it.
+    std::function<QString()> chooseSheetFile;
+    QAction *exportSheetAction() const { return exportSheetAction_; }
+    QAction *printSheetAction() const { return printSheetAction_; }
+    // The configuration sheet of the pages as they are, as PDF or HTML by
+    // the suffix; false (and the user told) when it was not written.
+    bool exportConfigSheet(const QString &path);
     QAction *compareWithProfileAction() const { return compareWithProfileAction_; }
     QAction *restoreBackupAction() const { return restoreBackupAction_; }
     // The dialogs of those two actions, for a file or the backup folder.
@@ -230,6 +238,10 @@ private:
     // Compare with a profile, restore a backup: velomi_compare.cpp
     QString backupDirectory() const;
 
+    // Export and print the configuration sheet: velomi_sheet.cpp
+    void setupConfigSheet();
+    QString configSheetHtml() const;
+
     // Profiles
     void rebuildProfileList(bool withCurrentSetting);
     void loadProfileFile(const QString &name, bool isDefault);
@@ -271,6 +283,7 @@ private:
     LogPane *logPane_ = nullptr;
     mutable std::unique_ptr<FormBinder::Index> pageIndex_, windowIndex_;
     QAction *compareWithProfileAction_ = nullptr;
+    QAction *exportSheetAction_ = nullptr, *printSheetAction_ = nullptr;
     QAction *restoreBackupAction_ = nullptr;
     QMenu *fileMenu_ = nullptr, *deviceMenu_ = nullptr, *settingsMenu_ = nullptr;
     QAction *fileMenuEnd_ = nullptr; // the separator above Quit
