@@ -124,8 +124,8 @@ bool Velomi::exportConfigSheet(const QString &path)
         written = file.commit();
     }
     if (!written) {
-        Messages::warning(
-            this, tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+        Messages::warning(this,
+            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
             title);
         return false;
     }

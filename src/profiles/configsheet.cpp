@@ -31,9 +31,8 @@ QString sheetTable(const QStringList &headings, const QList<QStringList> &rows)
     for (const QStringList &row : rows) {
         html += QStringLiteral("<tr>");
         for (const QString &cell : row)
-            html += (captionAndValue && &cell == &row.first()
-                            ? QStringLiteral("<td width=\"50%\">")
-                            : QStringLiteral("<td>"))
+            html += (captionAndValue && &cell == &row.first() ? QStringLiteral("<td width=\"50%\">")
+                                                              : QStringLiteral("<td>"))
                 + cell + QStringLiteral("</td>");
         html += QStringLiteral("</tr>\n");
     }
@@ -68,8 +67,7 @@ QSet<QString> sheetTableNames()
 class SheetValues
 {
 public:
-    SheetValues(const FormSheet &sheet, const FormValues &values)
-        : sheet_(sheet), values_(values)
+    SheetValues(const FormSheet &sheet, const FormValues &values) : sheet_(sheet), values_(values)
     {
     }
     bool has(const QString &name) const { return sheet_.field(name); }
@@ -123,10 +121,11 @@ QString sheetReportTable(const SheetValues &v, const QSet<QString> &hidden)
     }
     if (rows.isEmpty())
         return {};
-    return QStringLiteral("<h3>%1</h3>\n").arg(ConfigSheet::tr("Report destinations").toHtmlEscaped())
-        + sheetTable({ConfigSheet::tr("No."), ConfigSheet::tr("Destination"),
-                         ConfigSheet::tr("Event"), ConfigSheet::tr("Type"),
-                         ConfigSheet::tr("Group")},
+    return QStringLiteral("<h3>%1</h3>\n")
+               .arg(ConfigSheet::tr("Report destinations").toHtmlEscaped())
+        + sheetTable(
+            {ConfigSheet::tr("No."), ConfigSheet::tr("Destination"), ConfigSheet::tr("Event"),
+                ConfigSheet::tr("Type"), ConfigSheet::tr("Group")},
             rows);
 }
 
@@ -154,8 +153,8 @@ QString sheetFenceTable(const SheetValues &v, const QSet<QString> &hidden)
         case Polygon: {
             const int count = v.shown(WidgetNames::fenceVertexCombo(fence)).toInt();
             QStringList points;
-            for (int vertex = 1; vertex <= WidgetNames::FenceVertexCount
-                 && (count <= 0 || vertex <= count);
+            for (int vertex = 1;
+                 vertex <= WidgetNames::FenceVertexCount && (count <= 0 || vertex <= count);
                  ++vertex)
                 points << point(fence, vertex);
             row[2] = points.join(QStringLiteral("<br>"));

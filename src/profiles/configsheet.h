@@ -33,8 +33,8 @@ public:
     // The document: `pages` are the tab titles in the window's order, those
     // not listed are left out; `hidden` names value widgets a page does not
     // show (the model hides them).
-    static QString html(const FormSheet &sheet, const QStringList &pages,
-        const FormValues &values, const Header &header, const QSet<QString> &hidden = {});
+    static QString html(const FormSheet &sheet, const QStringList &pages, const FormValues &values,
+        const Header &header, const QSet<QString> &hidden = {});
 
     enum class Format { Unknown, Html, Pdf };
     // By the file's suffix: ".pdf", ".html" or ".htm", in any case.

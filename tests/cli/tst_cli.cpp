@@ -242,8 +242,8 @@ void CliTest::sheetOfAProfile()
     // Captions with the shown texts, not the indices; the file's text escaped.
     const QByteArray html = contents(path("sheet.html"));
     QVERIFY2(html.contains("Guard Time</td><td>15 sec</td>"), html.constData());
-    QVERIFY2(html.contains("<td>2</td><td></td><td>All</td><td>SIA-CID Over IP</td>"),
-        html.constData());
+    QVERIFY2(
+        html.contains("<td>2</td><td></td><td>All</td><td>SIA-CID Over IP</td>"), html.constData());
     QVERIFY2(html.contains("APN Name</td><td>m2m&lt;&amp;&gt;</td>"), html.constData());
 
     QCOMPARE(run({"sheet", "--profile", profile.fileName(), "--out", path("sheet.pdf")}).exit, 0);
@@ -260,7 +260,9 @@ void CliTest::windowSheetOfTheReadDevice()
     QVERIFY(t.start({"--version", "T47_QO_V1.05", "--sensors", "2"}));
     QVERIFY(t.openAndRead());
     QVERIFY(QTest::qWaitFor([&] { return t.find<QLabel>("label_panel_IMEI")->text() == imei; }));
-    t.window->chooseSheetFile = [this] { return path("window.html"); };
+    t.window->chooseSheetFile = [this] {
+        return path("window.html");
+    };
     t.window->exportSheetAction()->trigger();
     const QByteArray html = contents(path("window.html"));
     QVERIFY2(html.contains("T47_QO_V1.05</td>") && html.contains(imei.toUtf8()), html.constData());
