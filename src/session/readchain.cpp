@@ -75,9 +75,19 @@ void ReadChain::start(bool readBack)
     if (readBack)
         emit s_.pagesLocked(true);
     plan_ = {{&Steps[0], 0}};
+    setRunning(true);
     s_.sensorListText_.clear();
     s_.configurationRead_ = true;
     sendCurrent();
+}
+
+// A read started again while it runs is the same read to the listeners.
+void ReadChain::setRunning(bool running)
+{
+    if (running_ == running)
+        return;
+    running_ = running;
+    emit s_.readingChanged(running);
 }
 
 bool ReadChain::awaits(Command code) const
@@ -94,6 +104,7 @@ bool ReadChain::onAnswer()
         return false;
     if (!(this->*current.step->decode)(current.n)) {
         plan_.clear();
+        setRunning(false);
         if (readBack_)
             s_.givePagesBack(); // a plain read never locked them
         // The answer of an unsupported model is no acknowledgement either.

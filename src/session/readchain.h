@@ -24,7 +24,11 @@ public:
     // query. True when the acknowledgement table must not see the answer.
     bool onAnswer();
     // Another command took over, or the chain gave up: nothing is awaited.
-    void abandon() { plan_.clear(); }
+    void abandon()
+    {
+        plan_.clear();
+        setRunning(false);
+    }
 
 private:
     // How often a step runs, and the number its query carries.
@@ -45,6 +49,7 @@ private:
     void sendCurrent();
     void advance();
     void finish();
+    void setRunning(bool running);
 
     // Decoders, one per table row; false stops the read.
     bool version(int);
@@ -70,4 +75,5 @@ private:
     Session &s_;
     QList<Planned> plan_; // what is still to come; the front is awaited
     bool readBack_ = false;
+    bool running_ = false; // from start until the plan empties
 };

@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include <utility>
+
 #include "protocol/acknowledgement.h"
 #include "protocol/answer.h"
 #include "protocol/frame.h"
@@ -125,6 +127,7 @@ void Session::sendCommand(const QString &body)
     emit logLine(QString::fromLatin1(frame));
     staleFilter_.commandSent(body);
     assembler_.clear();
+    pageWriteAwaited_.clear(); // a page writer names its page after sending
     errorReported_ = false;
     if (link_)
         link_->send(frame); // a closed link drops the bytes
@@ -304,6 +307,7 @@ void Session::handleAcknowledgement()
         if (errorReported_)
             return;
         errorReported_ = true;
+        pageWriteAwaited_.clear();
         // A refused write ends the write chains.
         if (pendingCommand_ == Command::WriteAll) {
             rptWriteIndex_ = 0;
@@ -327,9 +331,14 @@ void Session::handleAcknowledgement()
         break;
     case AckKind::ForbiddenZone:
         emit valuesDecoded(outcome.values);
+        if (const QString page = std::exchange(pageWriteAwaited_, QString()); !page.isEmpty())
+            emit pageWriteSucceeded(page);
         break;
     case AckKind::WriteSuccess:
-        notify(outcome.notice);
+        if (const QString page = std::exchange(pageWriteAwaited_, QString()); !page.isEmpty())
+            notify(outcome.notice, [this, page] { emit pageWriteSucceeded(page); });
+        else
+            notify(outcome.notice);
         break;
     }
     if (outcome.clearReceived)

@@ -182,6 +182,13 @@ signals:
     void sensorsListed(const QList<SensorCodec::SensorRow> &rows);
     void variantPagesRequested(bool informationTab, bool mobilityTab);
     void readFinished();
+    // A read (or read-back) runs: its answers replace page values one by
+    // one. False once it ends, finished or not.
+    void readingChanged(bool reading);
+    // A page's own Write button sent its frame (page: the tab's title), and
+    // later the device acknowledged it, once its message was seen.
+    void pageWriteSent(const QString &page);
+    void pageWriteSucceeded(const QString &page);
     // Write All ended with success and its message was seen.
     void writeAllFinished();
     void closePortRequested();
@@ -257,6 +264,8 @@ private:
     Sent doFenceByType(int fence);
     Sent doWrite(const QString &body);
     void stepReportWrite();
+    // A page writer's frame went out: its acknowledgement is the page's.
+    void pageWriteDone(Sent sent, const QString &page);
 
     std::function<FormValues()> formSource_;
     std::function<QString(int)> radiusUndoSource_;
@@ -279,6 +288,7 @@ private:
 
     int sensorPageOffset_ = 0;
     int rptWriteIndex_ = 0;
+    QString pageWriteAwaited_; // the page whose write awaits its acknowledgement
 
     bool dispatching_ = false;
     bool dispatchAgain_ = false;

@@ -181,8 +181,8 @@ void Session::stepReportWrite()
     if (++rptWriteIndex_ > model_.destinationCount) {
         rptWriteIndex_ = 0;
         setPending(Command::None);
-        notify(Notice::info(Session::tr("Write command success!  ")),
-            [this] { emit pageWriteSucceeded(PageWriteReport); });
+        notify(Notice::info(Session::tr("Write command success!  ")));
+        notify(Notice {}, [this] { emit pageWriteSucceeded(PageWriteReport); });
         return;
     }
     if (doReportRow(rptWriteIndex_) != Sent::Yes) {
