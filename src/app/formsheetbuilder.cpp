@@ -54,10 +54,7 @@ QLayout *holder(QLayout *layout, QWidget *w, int *index)
     return nullptr;
 }
 
-// The text of the label a technician reads with `w`: its buddy label, the
-// form row's label, the label to its left in a grid row (with the column's
-// heading when the row is only numbered), the label before it in a row.
-QString layoutCaption(QWidget *w)
+QString buddyCaption(const QWidget *w)
 {
     const QWidget *parent = w->parentWidget();
     if (!parent)
@@ -65,6 +62,39 @@ QString layoutCaption(QWidget *w)
     for (QLabel *label : parent->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
         if (label->buddy() == w)
             return clean(label->text());
+    return {};
+}
+
+// The label a technician reads to the left of a grid row.
+QString gridRowLabel(QGridLayout *grid, int index)
+{
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    QString left;
+    for (int c = column - 1; c >= 0 && left.isEmpty(); --c)
+        left = labelText(grid->itemAtPosition(row, c));
+    return left;
+}
+
+// For a field in a row of its own within a grid cell (the schedules' "From"
+// and "To"), the label of that grid row.
+QString rowContext(QWidget *w)
+{
+    int index = -1;
+    QLayout *layout = w->parentWidget() ? holder(w->parentWidget()->layout(), w, &index) : nullptr;
+    auto *grid = layout ? qobject_cast<QGridLayout *>(layout->parent()) : nullptr;
+    const int cell = grid ? grid->indexOf(layout) : -1;
+    return cell >= 0 ? gridRowLabel(grid, cell) : QString();
+}
+
+// Without a buddy or an accessible name: the form row's label, the label to
+// its left in a grid row (with the column's heading when the row is only
+// numbered), the label before it in a row.
+QString layoutCaption(QWidget *w)
+{
+    const QWidget *parent = w->parentWidget();
+    if (!parent)
+        return {};
     int index = -1;
     QLayout *layout = holder(parent->layout(), w, &index);
     if (!layout)
@@ -76,9 +106,7 @@ QString layoutCaption(QWidget *w)
     if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-        QString left;
-        for (int c = column - 1; c >= 0 && left.isEmpty(); --c)
-            left = labelText(grid->itemAtPosition(row, c));
+        const QString left = gridRowLabel(grid, index);
         const QString heading = row > 0 ? labelText(grid->itemAtPosition(0, column)) : QString();
         if (!heading.isEmpty() && (left.isEmpty() || isNumber(left)))
             return left.isEmpty() ? heading : heading + QLatin1Char(' ') + left;
@@ -97,29 +125,45 @@ QString layoutCaption(QWidget *w)
     return {};
 }
 
-QString groupTitle(const QWidget *w)
+// The titles or accessible names of the groups around `w` below its page,
+// outermost first: they tell apart fields of one caption (the fences).
+QStringList groupNames(const QWidget *w)
 {
+    QStringList names;
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
-        if (auto *box = qobject_cast<const QGroupBox *>(p)) {
-            if (!clean(box->title()).isEmpty())
-                return clean(box->title());
-        }
         if (qobject_cast<const QTabWidget *>(p))
             break;
+        const auto *box = qobject_cast<const QGroupBox *>(p);
+        const QString title = box ? clean(box->title()) : QString();
+        const QString name = title.isEmpty() ? p->accessibleName().simplified() : title;
+        if (!name.isEmpty())
+            names.prepend(name);
     }
-    return {};
+    return names;
 }
 
+// Its own text, else its buddy label, else its accessible name, else the
+// label the layout puts beside it; then the groups and the grid row it
+// sits in, where they tell more.
 QString caption(QWidget *w)
 {
-    QString own;
+    QString text;
     if (auto *button = qobject_cast<QAbstractButton *>(w))
-        own = clean(button->text());
-    QString text = own.isEmpty() ? layoutCaption(w) : own;
-    // The group's title tells apart fields of the same caption (the fences).
-    const QString group = groupTitle(w);
-    if (!group.isEmpty() && group != text)
-        text = text.isEmpty() ? group : group + QStringLiteral(": ") + text;
+        text = clean(button->text());
+    if (text.isEmpty())
+        text = buddyCaption(w);
+    if (text.isEmpty())
+        text = w->accessibleName().simplified(); // no mnemonics: keep any '&'
+    if (text.isEmpty())
+        text = layoutCaption(w);
+    QStringList context = groupNames(w);
+    const QString row = rowContext(w);
+    if (!row.isEmpty() && !isNumber(row))
+        context << row;
+    context.removeAll(text);
+    if (!context.isEmpty())
+        text = text.isEmpty() ? context.join(QStringLiteral(", "))
+                              : context.join(QStringLiteral(", ")) + QStringLiteral(": ") + text;
     return text.isEmpty() ? w->objectName() : text;
 }
 

@@ -26,6 +26,7 @@
 
 #include <memory>
 
+#include "app/formsheetbuilder.h"
 #include "formcatalogue.h"
 #include "ui_zaroraz.h"
 
@@ -70,6 +71,7 @@ private slots:
     void fixedTexts();
     void captionsOnPages_data();
     void captionsOnPages();
+    void everyPageFieldIsNamed();
 
     void geoFenceStacks_data();
     void geoFenceStacks();
@@ -307,6 +309,29 @@ void FormTest::captionsOnPages()
     const QList<QLabel *> labels = pageWidget->findChildren<QLabel *>();
     QVERIFY(std::any_of(
         labels.cbegin(), labels.cend(), [&](const QLabel *l) { return l->text() == caption; }));
+}
+
+void FormTest::everyPageFieldIsNamed()
+{
+    // Screen readers, Compare with profile and the command line name a
+    // setting by its buddy label, its own text or its accessible name; two
+    // settings of a page with one caption cannot be told apart there.
+    QTabWidget *tabs = form_->ui.tabWidget_velomi;
+    QSet<const QWidget *> buddies;
+    for (const QLabel *label : tabs->findChildren<QLabel *>())
+        buddies.insert(label->buddy());
+    const FormSheet sheet = FormSheetBuilder::build(tabs, FormSheetBuilder::pageTitles(tabs));
+    QSet<QString> captions;
+    for (const FormSheet::Field &field : sheet.fields()) {
+        const auto *widget = tabs->findChild<QWidget *>(field.name);
+        const auto *button = qobject_cast<const QAbstractButton *>(widget);
+        QVERIFY2(buddies.contains(widget) || !widget->accessibleName().isEmpty()
+                || (button && !button->text().isEmpty()),
+            qPrintable(field.name + " has no name"));
+        const QString caption = field.page + " / " + field.caption;
+        QVERIFY2(!captions.contains(caption), qPrintable(field.name + ": " + caption + " twice"));
+        captions.insert(caption);
+    }
 }
 
 void FormTest::geoFenceStacks_data()
