@@ -1,5 +1,6 @@
 #include "firmware/firmwareupgrade.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -7,17 +8,17 @@
 
 namespace {
 
-const QString HintTitle = QStringLiteral("Hint");
-const QString ReadFileHead = QStringLiteral("<h2> Read file !</h2><p> ");
-
 Notice readFileWarning(const QString &what)
 {
-    return Notice::warning(ReadFileHead + what, HintTitle);
+    return Notice::warning(
+        QCoreApplication::translate("FirmwareUpgrade", "<h2> Read file !</h2><p> ") + what,
+        QCoreApplication::translate("FirmwareUpgrade", "Hint"));
 }
 
 Notice tooLargeWarning(qint64 size)
 {
-    return readFileWarning(QStringLiteral("File too large! %1 bytes, at most %2 bytes.")
+    return readFileWarning(QCoreApplication::translate(
+        "FirmwareUpgrade", "File too large! %1 bytes, at most %2 bytes.")
                                .arg(size)
                                .arg(FirmwareUpgrade::MaxImageSize));
 }
@@ -44,7 +45,8 @@ FirmwareStep FirmwareUpgrade::loadFile(const QString &path)
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         step.refused = true;
-        step.notices << readFileWarning(QStringLiteral("Cannot open the file!"));
+        step.notices << readFileWarning(
+            QCoreApplication::translate("FirmwareUpgrade", "Cannot open the file!"));
         return step;
     }
     if (file.size() > MaxImageSize) {
@@ -91,8 +93,10 @@ FirmwareStep FirmwareUpgrade::start(bool portOpen)
         step.refused = true;
         step.stopElapsedTimer = true;
         step.enablePages = true;
-        step.notices << (portOpen ? readFileWarning(QStringLiteral("File Length Error!"))
-                                  : Notice::info(QStringLiteral("Port not opened!")));
+        step.notices << (portOpen
+                ? readFileWarning(
+                    QCoreApplication::translate("FirmwareUpgrade", "File Length Error!"))
+                : Notice::info(QCoreApplication::translate("FirmwareUpgrade", "Port not opened!")));
         return step;
     }
     retries_ = 0;
@@ -113,14 +117,16 @@ FirmwareStep FirmwareUpgrade::onAnswer(const QString &receivedText)
         step.progress = 0;
         step.enableProgress = true;
         if (!ok) {
-            step.notices << Notice::info(QStringLiteral("Upgrade error!"));
+            step.notices << Notice::info(
+                QCoreApplication::translate("FirmwareUpgrade", "Upgrade error!"));
             return step;
         }
         step.clearReceived = true;
         step.log << QStringLiteral("send bin MG");
         retries_ = 0;
         if (remaining_.size() < BlockSize) {
-            step.notices << Notice::info(QStringLiteral("Upgrade File Length Error!"));
+            step.notices << Notice::info(
+                QCoreApplication::translate("FirmwareUpgrade", "Upgrade File Length Error!"));
             return step;
         }
         sendBlock(step);
@@ -140,8 +146,8 @@ FirmwareStep FirmwareUpgrade::onAnswer(const QString &receivedText)
             endExchange(step);
             step.finished = true;
             step.endsDispatch = true;
-            step.notices << Notice::info(
-                QStringLiteral("MG Upgrade Finish. Please wait 30 seconds!"));
+            step.notices << Notice::info(QCoreApplication::translate(
+                "FirmwareUpgrade", "MG Upgrade Finish. Please wait 30 seconds!"));
             step.restartCountdown = 30;
         }
         return step;
@@ -150,7 +156,8 @@ FirmwareStep FirmwareUpgrade::onAnswer(const QString &receivedText)
         ++retries_;
         ++errorTotal_;
         if (retries_ > MaxRetries) {
-            FirmwareStep failed = giveUp(QStringLiteral("MG Upgrade Failure!"));
+            FirmwareStep failed
+                = giveUp(QCoreApplication::translate("FirmwareUpgrade", "MG Upgrade Failure!"));
             failed.errorTotal = errorTotal_;
             return failed;
         }
@@ -167,9 +174,9 @@ FirmwareStep FirmwareUpgrade::onSilence()
 {
     if (!isActive())
         return {};
-    return giveUp(
-        QStringLiteral("MG Upgrade Failure!\r\nThe device stopped answering for %1 seconds.")
-            .arg(SilenceTimeoutMs / 1000));
+    return giveUp(QCoreApplication::translate(
+        "FirmwareUpgrade", "MG Upgrade Failure!\r\nThe device stopped answering for %1 seconds.")
+                      .arg(SilenceTimeoutMs / 1000));
 }
 
 QString FirmwareUpgrade::tick() { return elapsedText(elapsedSeconds_++); }
@@ -179,7 +186,7 @@ QString FirmwareUpgrade::elapsedText(int seconds)
     const auto twoDigits = [](int n) {
         return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
     };
-    return QStringLiteral("Total elapsed timer %1:%2 ")
+    return QCoreApplication::translate("FirmwareUpgrade", "Total elapsed timer %1:%2 ")
         .arg(twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
 }
 

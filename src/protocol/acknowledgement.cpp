@@ -1,5 +1,6 @@
 #include "protocol/acknowledgement.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "protocol/widgetnames.h"
@@ -46,27 +47,28 @@ struct Rule
     QString trigger;
     AckKind kind;
     Notice::Kind noticeKind;
-    QString message; // empty: nothing is shown
+    const char *message; // null: nothing is shown
     bool clearReceived;
 };
 
 // First match wins; the reboots come before the error words on purpose.
 const QList<Rule> Rules = {
     {QStringLiteral("<OK> DEVAD;"), AckKind::DeviceAdded, Notice::Information,
-        QStringLiteral("Add Device command success!  "), false},
+        QT_TRANSLATE_NOOP("Acknowledgement", "Add Device command success!  "), false},
     {QStringLiteral("<OK> DEVRM;"), AckKind::DeviceRemoved, Notice::Information,
-        QStringLiteral("Delete Device command success!  "), false},
+        QT_TRANSLATE_NOOP("Acknowledgement", "Delete Device command success!  "), false},
     {QStringLiteral("<OK> RESET;"), AckKind::RebootDevice, Notice::Information,
-        QStringLiteral("Reboot Device OK, please wait 30 seconds!"), true},
+        QT_TRANSLATE_NOOP("Acknowledgement", "Reboot Device OK, please wait 30 seconds!"), true},
     {QStringLiteral("<OK> RSTG;"), AckKind::RebootGsm, Notice::Information,
-        QStringLiteral("Reboot GSM OK, please wait 30 seconds!"), true},
+        QT_TRANSLATE_NOOP("Acknowledgement", "Reboot GSM OK, please wait 30 seconds!"), true},
     {QStringLiteral("<OK> FTSET;"), AckKind::FactoryReset, Notice::Information,
-        QStringLiteral("Factory Reset OK, please wait 30 seconds!"), true},
+        QT_TRANSLATE_NOOP("Acknowledgement", "Factory Reset OK, please wait 30 seconds!"), true},
     {QStringLiteral("<OK> FTMODE;"), AckKind::FactoryMode, Notice::Information,
-        QStringLiteral("Factory Mode OK!"), true},
-    {QStringLiteral("<OK> CSQ:"), AckKind::SignalStrength, Notice::Information, QString(), false},
+        QT_TRANSLATE_NOOP("Acknowledgement", "Factory Mode OK!"), true},
+    {QStringLiteral("<OK> CSQ:"), AckKind::SignalStrength, Notice::Information, nullptr, false},
     {QStringLiteral("<Fehler> GEOFE;"), AckKind::GeoFenceRange, Notice::Warning,
-        QStringLiteral("Write command error! Check your Latitude \"and\" \"Longitude\" value"),
+        QT_TRANSLATE_NOOP("Acknowledgement",
+            "Write command error! Check your Latitude \"and\" \"Longitude\" value"),
         false},
 };
 
@@ -95,22 +97,26 @@ AckOutcome classifyAcknowledgement(const QString &received, const QByteArray &la
         if (!received.contains(rule.trigger))
             continue;
         outcome.kind = rule.kind;
-        outcome.notice = Notice {rule.noticeKind, rule.message, ToolTitle};
+        if (rule.message)
+            outcome.notice = Notice {rule.noticeKind,
+                QCoreApplication::translate("Acknowledgement", rule.message), ToolTitle};
         outcome.clearReceived = rule.clearReceived;
         return outcome;
     }
 
     if (containsAny(received, ErrorWords)) {
         outcome.kind = AckKind::WriteError;
-        outcome.notice = Notice::warning(QStringLiteral("Write command error!  "));
+        outcome.notice = Notice::warning(
+            QCoreApplication::translate("Acknowledgement", "Write command error!  "));
         return outcome;
     }
 
     if (received.contains(ForbidAck)) {
         // The captions tell whether the fences now act as forbidden zones.
         const bool zonesOff = lastCommandFrame.contains("FORBID:0;");
-        const QString caption
-            = zonesOff ? QStringLiteral("Geo-fence:") : QStringLiteral("Forbidden-zone:");
+        const QString caption = zonesOff
+            ? QCoreApplication::translate("Acknowledgement", "Geo-fence:")
+            : QCoreApplication::translate("Acknowledgement", "Forbidden-zone:");
         outcome.kind = AckKind::ForbiddenZone;
         for (const QString &label : FenceCaptions)
             outcome.values.setText(label, caption);
@@ -118,7 +124,8 @@ AckOutcome classifyAcknowledgement(const QString &received, const QByteArray &la
     }
 
     outcome.kind = AckKind::WriteSuccess;
-    outcome.notice = Notice::info(QStringLiteral("Write command success!  "));
+    outcome.notice
+        = Notice::info(QCoreApplication::translate("Acknowledgement", "Write command success!  "));
     outcome.clearReceived = true;
     return outcome;
 }

@@ -1,5 +1,7 @@
 #include "protocol/frame.h"
 
+#include <QCoreApplication>
+
 namespace Frame {
 
 QByteArray command(const QString &body)
@@ -16,9 +18,9 @@ std::optional<Notice> refusedValue(std::initializer_list<LabelledValue> values)
     for (const auto &[label, text] : values)
         for (const QChar c : text)
             if (c == QLatin1Char(',') || c == QLatin1Char(';') || c.unicode() < 0x20)
-                return Notice::info(
-                    QStringLiteral("%1 may not contain \",\", \";\" or control characters!")
-                        .arg(label));
+                return Notice::info(QCoreApplication::translate(
+                    "Frame", "%1 may not contain \",\", \";\" or control characters!")
+                                        .arg(label));
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "protocol/geofencecodec.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "protocol/answer.h"
@@ -60,13 +61,13 @@ FenceWrite circleBody(
     const QString radius = v.text(fenceRadius(fence));
     switch (radiusRange(radius)) {
     case RadiusRange::Above: {
-        FenceWrite w = refused(QStringLiteral("Max 10000 Meters!"));
+        FenceWrite w = refused(QCoreApplication::translate("GeoFenceCodec", "Max 10000 Meters!"));
         if (!lastGoodRadius.isNull()) // nothing to undo when the field was never edited
             w.corrections.setText(fenceRadius(fence), lastGoodRadius);
         return w;
     }
     case RadiusRange::Below: {
-        FenceWrite w = refused(QStringLiteral("Min 200 Meters!"));
+        FenceWrite w = refused(QCoreApplication::translate("GeoFenceCodec", "Min 200 Meters!"));
         w.corrections.setText(fenceRadius(fence), QString::number(MinRadius));
         return w;
     }
@@ -105,10 +106,10 @@ FieldCheck checkCoordinate(const QString &text, double limit, const QString &ran
     if (text.isEmpty())
         return {};
     if (!decimal.match(text).hasMatch())
-        return refusedField(QStringLiteral("Digits only!"));
+        return refusedField(QCoreApplication::translate("GeoFenceCodec", "Digits only!"));
     const int point = text.indexOf(QLatin1Char('.'));
     if (point >= 0 && text.size() - point - 1 > 6)
-        return refusedField(QStringLiteral("Decimal six!"));
+        return refusedField(QCoreApplication::translate("GeoFenceCodec", "Decimal six!"));
     const double value = text.toDouble();
     if (value < -limit || value > limit)
         return refusedField(rangeText);
@@ -146,7 +147,7 @@ FenceWrite fenceBody(
     int fence, int page, const FormValues &v, const ModelFlags &m, const QString &lastGoodRadius)
 {
     if (!validFence(fence))
-        return refused(QStringLiteral("Geo-fence idx error!"));
+        return refused(QCoreApplication::translate("GeoFenceCodec", "Geo-fence idx error!"));
     // Fence 1 carries its number only in the extended format.
     const QString number = QString::number(fence);
     const QString prefix
@@ -194,9 +195,9 @@ FieldCheck checkRadiusEdit(const QString &text)
         return silent;
     }
     if (text.contains(QLatin1Char('-')))
-        return refusedField(QStringLiteral("Positive number only!"));
+        return refusedField(QCoreApplication::translate("GeoFenceCodec", "Positive number only!"));
     if (!digits.match(text).hasMatch())
-        return refusedField(QStringLiteral("Digits only!"));
+        return refusedField(QCoreApplication::translate("GeoFenceCodec", "Digits only!"));
     return {};
 }
 
@@ -206,7 +207,7 @@ DecodeResult decodeFence(const QString &received, const ModelFlags &m)
     if (m.baseStation)
         return r;
     if (!m.extendedFence()) {
-        r.notices << Notice::info(QStringLiteral(
+        r.notices << Notice::info(QCoreApplication::translate("GeoFenceCodec",
             "Version T37, T6_QX, T6_QX_P9, T35, T9 or T2 ?? GeoFence Format Error!"));
         return r;
     }
@@ -251,9 +252,10 @@ FormValues decodeForbidden(const QString &value)
 {
     FormValues v;
     const int flag = value.section(QLatin1Char(','), 0, 0).toInt();
-    const QString caption = flag == 1 ? QStringLiteral("Forbidden-zone:")
-        : flag == 0                   ? QStringLiteral("Geo-fence:")
-                                      : QString();
+    const QString caption = flag == 1
+        ? QCoreApplication::translate("GeoFenceCodec", "Forbidden-zone:")
+        : flag == 0 ? QCoreApplication::translate("GeoFenceCodec", "Geo-fence:")
+                    : QString();
     if (!caption.isNull())
         for (int fence = 1; fence <= FenceCount; ++fence)
             v.setText(fenceCaption(fence), caption);

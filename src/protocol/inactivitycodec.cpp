@@ -1,5 +1,7 @@
 #include "protocol/inactivitycodec.h"
 
+#include <QCoreApplication>
+
 #include "protocol/answer.h"
 #include "protocol/widgetnames.h"
 
@@ -81,18 +83,18 @@ DecodeResult decodeItem(const QString &value)
     if (enable == QLatin1String("0") || enable == QLatin1String("1"))
         values.setChecked("checkBox_inactivity", enable == QLatin1String("1"));
     else
-        result.notices << Notice::info("para0");
+        result.notices << Notice::info(QCoreApplication::translate("InactivityCodec", "para0"));
 
     if (mode == QLatin1String("0") || mode == QLatin1String("1"))
         values.setIndex("comboBox_inact_mode", mode.toInt());
     else
-        result.notices << Notice::info("para1");
+        result.notices << Notice::info(QCoreApplication::translate("InactivityCodec", "para1"));
 
     const int warning = WarningMinutes.indexOf(leadingNumber(fields.value(2)));
     if (warning >= 0)
         values.setIndex("comboBox_inact_warning", warning);
     else
-        result.notices << Notice::info("para2");
+        result.notices << Notice::info(QCoreApplication::translate("InactivityCodec", "para2"));
 
     if (action == QLatin1String("0") || action == QLatin1String("1"))
         values.setIndex("comboBox_adv_feature", action.toInt());

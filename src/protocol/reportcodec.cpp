@@ -1,5 +1,7 @@
 #include "protocol/reportcodec.h"
 
+#include <QCoreApplication>
+
 #include "protocol/answer.h"
 #include "protocol/frame.h"
 #include "protocol/reporttypes.h"
@@ -64,12 +66,13 @@ RowWrite rowBody(int row, const FormValues &v, const ModelFlags &m)
 {
     RowWrite w;
     if (!validRow(row)) {
-        w.notice = Notice::info(QStringLiteral("Report idx error!"));
+        w.notice = Notice::info(QCoreApplication::translate("ReportCodec", "Report idx error!"));
         return w;
     }
     const QString destination = v.text(reportDestination(row));
-    if (const auto refusal
-        = Frame::refusedValue({{QStringLiteral("Report destination %1").arg(row), destination}})) {
+    if (const auto refusal = Frame::refusedValue(
+            {{QCoreApplication::translate("ReportCodec", "Report destination %1").arg(row),
+                destination}})) {
         w.notice = *refusal;
         return w;
     }

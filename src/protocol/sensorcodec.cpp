@@ -1,5 +1,6 @@
 #include "protocol/sensorcodec.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -8,7 +9,7 @@ namespace SensorCodec {
 namespace {
 
 const QString Unknown = QStringLiteral("UNKNOWN");
-const QString ShortTitle = QStringLiteral("Velomi Tool");
+QString shortTitle() { return QCoreApplication::translate("SensorCodec", "Velomi Tool"); }
 const QString Keyword = QStringLiteral("DEV?:");
 
 // The named type codes; every other code is unknown.
@@ -70,8 +71,9 @@ bool isNonZero(const QString &number) { return number.toInt() != 0; }
 void addRow(SensorList &list, const Entry &entry)
 {
     if (entry.type.isEmpty()) {
-        const Notice readAgain
-            = Notice::info("Device type str is NULL ! Please read again !", ShortTitle);
+        const Notice readAgain = Notice::info(QCoreApplication::translate("SensorCodec",
+                                                  "Device type str is NULL ! Please read again !"),
+            shortTitle());
         if (!list.notices.contains(readAgain))
             list.notices << readAgain;
     }
@@ -128,14 +130,17 @@ IdCheck checkSensorId(const QString &typed)
         const bool hexDigit
             = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
         if (!hexDigit) {
-            check.notice = Notice::warning("Sensor ID error!(format1)", ShortTitle);
+            check.notice = Notice::warning(
+                QCoreApplication::translate("SensorCodec", "Sensor ID error!(format1)"),
+                shortTitle());
             return check;
         }
     }
     bool readable = false;
     padded.toULongLong(&readable, 16);
     if (!readable) {
-        check.notice = Notice::warning("Sensor ID error!(format2)", ShortTitle);
+        check.notice = Notice::warning(
+            QCoreApplication::translate("SensorCodec", "Sensor ID error!(format2)"), shortTitle());
         return check;
     }
     check.ok = true;

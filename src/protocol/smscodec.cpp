@@ -1,5 +1,7 @@
 #include "protocol/smscodec.h"
 
+#include <QCoreApplication>
+
 #include "protocol/answer.h"
 #include "protocol/frame.h"
 #include "protocol/widgetnames.h"
@@ -24,7 +26,9 @@ Length checkTextLength(const QString &text, int minimum, int maximum, QList<Noti
         return Length::Empty;
     if (text.size() < minimum || text.size() > maximum) {
         notices << Notice::info(
-            QStringLiteral("Min. %1 Max. %2-characters").arg(minimum).arg(maximum));
+            QCoreApplication::translate("SmsCodec", "Min. %1 Max. %2-characters")
+                .arg(minimum)
+                .arg(maximum));
         return Length::OutOfRange;
     }
     return Length::Ok;
@@ -68,11 +72,13 @@ WriteCheck keywordAccess(const FormValues &v)
 
     if (keyword.isEmpty()) {
         check.reenablePages = true;
-        check.notices << Notice::info(QStringLiteral("Keyword length error!"));
+        check.notices << Notice::info(
+            QCoreApplication::translate("SmsCodec", "Keyword length error!"));
         return check;
     }
-    if (const auto refusal = Frame::refusedValue(
-            {{QStringLiteral("SMS Keyword"), keyword}, {QStringLiteral("Access Code"), code}})) {
+    if (const auto refusal
+        = Frame::refusedValue({{QCoreApplication::translate("SmsCodec", "SMS Keyword"), keyword},
+            {QCoreApplication::translate("SmsCodec", "Access Code"), code}})) {
         check.notices << *refusal;
         return check;
     }
@@ -85,7 +91,8 @@ WriteCheck keywordAccess(const FormValues &v)
     } else if (codeLength == Length::Empty) {
         check.corrections.setText(AccessCode, QString());
         check.reenablePages = true;
-        check.notices << Notice::info(QStringLiteral("Min. 4 Max. 8-characters"));
+        check.notices << Notice::info(
+            QCoreApplication::translate("SmsCodec", "Min. 4 Max. 8-characters"));
     } else if (keywordLength == Length::OutOfRange) {
         check.corrections.setText(Keyword, QString());
         check.reenablePages = true;
@@ -99,8 +106,9 @@ WriteCheck apn(const FormValues &v)
     const QString user = v.text(QStringLiteral("lineEdit_apn_user"));
     const QString password = v.text(QStringLiteral("lineEdit_apn_passwd"));
     return checked(QStringLiteral("APN:%1,%2,%3").arg(name, user, password),
-        {{QStringLiteral("APN Name"), name}, {QStringLiteral("APN User"), user},
-            {QStringLiteral("APN Password"), password}});
+        {{QCoreApplication::translate("SmsCodec", "APN Name"), name},
+            {QCoreApplication::translate("SmsCodec", "APN User"), user},
+            {QCoreApplication::translate("SmsCodec", "APN Password"), password}});
 }
 
 WriteCheck xml(const FormValues &v)
@@ -108,7 +116,8 @@ WriteCheck xml(const FormValues &v)
     const QString user = v.text(QStringLiteral("lineEdit_XML_user"));
     const QString password = v.text(QStringLiteral("lineEdit_XML_password"));
     return checked(QStringLiteral("XML:%1,%2").arg(user, password),
-        {{QStringLiteral("XML User"), user}, {QStringLiteral("XML Password"), password}});
+        {{QCoreApplication::translate("SmsCodec", "XML User"), user},
+            {QCoreApplication::translate("SmsCodec", "XML Password"), password}});
 }
 
 // The caller-ID fields are checked when edited; a profile can still bring
@@ -118,18 +127,21 @@ WriteCheck callerIds(const FormValues &v)
     const QString first = v.text(WidgetNames::callerId(1));
     const QString second = v.text(WidgetNames::callerId(2));
     return checked(QStringLiteral("CALID:1,%1;CALID:2,%2").arg(first, second),
-        {{QStringLiteral("Caller ID1"), first}, {QStringLiteral("Caller ID2"), second}});
+        {{QCoreApplication::translate("SmsCodec", "Caller ID1"), first},
+            {QCoreApplication::translate("SmsCodec", "Caller ID2"), second}});
 }
 
 FieldCheck checkPhoneNumber(const QString &text, int maximum)
 {
     for (const QChar c : text) {
         if (!isPhoneCharacter(c))
-            return {false, Notice::info(QStringLiteral("Digits only !"))};
+            return {false, Notice::info(QCoreApplication::translate("SmsCodec", "Digits only !"))};
     }
     if (text.size() > maximum)
-        return {
-            false, Notice::info(QStringLiteral("Max. telephone number %1 digits !").arg(maximum))};
+        return {false,
+            Notice::info(
+                QCoreApplication::translate("SmsCodec", "Max. telephone number %1 digits !")
+                    .arg(maximum))};
     return {};
 }
 
