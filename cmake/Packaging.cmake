@@ -17,9 +17,6 @@ set(VELOMI_USB_VENDOR_ID "" CACHE STRING
 set(VELOMI_USB_PRODUCT_ID "" CACHE STRING
   "The device's USB product ID (four hex digits) for the udev rule")
 
-# The window's icon is the menu entry's.
-target_sources(velomi PRIVATE ${PROJECT_SOURCE_DIR}/data/icons/velomi-icon.qrc)
-
 set(VELOMI_DATA_OUT ${PROJECT_BINARY_DIR}/data)
 configure_file(data/metainfo/${VELOMI_APP_ID}.metainfo.xml.in
   ${VELOMI_DATA_OUT}/${VELOMI_APP_ID}.metainfo.xml @ONLY)

@@ -17,8 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velomi"));
     QApplication::setOrganizationName(QStringLiteral("Calvorn"));
     QApplication::setApplicationVersion(QStringLiteral(VELOMI_VERSION));
-    // The menu entry's icon; on Wayland the desktop finds it through the entry's name.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/com.calvorn.Velomi.png")));
+    // The window's icon (the menu entry's) for the dialogs without a parent too; on
+    // Wayland the desktop finds the icon through the menu entry's name.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/connection.png")));
     QApplication::setDesktopFileName(QStringLiteral("com.calvorn.Velomi"));
     QFont font;
     font.setFamily(font.defaultFamily());
