@@ -46,6 +46,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     connectSession();
     connectSafetyNet();
     setupMenus();
+    setupUnwrittenEdits();
     setupConfigSheet();
     setupLanguageMenu();
     connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);
@@ -130,6 +131,10 @@ void Velomi::closeEvent(QCloseEvent *event)
         }
         if (session_->isUpgrading()) // it may have ended while the question was open
             on_pushButtonClose_clicked();
+    }
+    if (!letUnwrittenEditsGo(tr("Close the window anyway? The changes are lost."))) {
+        event->ignore();
+        return;
     }
     QMainWindow::closeEvent(event);
 }

@@ -25,6 +25,7 @@ class ProfileDialog;
 class ProfileNameDialog;
 class ProfileStore;
 class Session;
+class UnwrittenEdits;
 class QLineEdit;
 class QTimer;
 
@@ -73,6 +74,12 @@ public:
     bool exportConfigSheet(const QString &path);
     QAction *compareWithProfileAction() const { return compareWithProfileAction_; }
     QAction *restoreBackupAction() const { return restoreBackupAction_; }
+    // Device > Undo read, Settings > Verify after writing.
+    QAction *undoReadAction() const { return undoReadAction_; }
+    QAction *verifyAfterWritingAction() const { return verifyAfterWritingAction_; }
+    // The titles of the tabs whose values differ from what the device was
+    // last read or written with.
+    QStringList pagesWithUnwrittenEdits() const;
     // The dialogs of those two actions, for a file or the backup folder.
     void compareWithProfile(const QString &path);
     void restoreBackup();
@@ -224,7 +231,16 @@ private:
     bool backUp(const QString &reason);
     bool hasReadConfiguration() const { return lastRead_.valid; }
     void startUpgradeAfterBackup();
+    // Reads the device again after a write that succeeded and compares what
+    // came back with `values` on the pages titled `pages`.
+    void startReadBack(const FormValues &values, const QStringList &pages, const QString &writer);
     void finishReadBack();
+    // Unwritten edits and Undo read.
+    void setupUnwrittenEdits();
+    void undoRead();
+    // True when no page holds unwritten edits or the user lets them go.
+    bool letUnwrittenEditsGo(const QString &question);
+    FormValues valuesOnPages(const FormValues &values, const QStringList &pages) const;
 
     // File, Device and Settings menus: velomi_menus.cpp. Each feature adds
     // its own entries: a File entry above Quit, a checkable window setting
@@ -277,6 +293,23 @@ private:
     QList<SensorCodec::SensorRow> listedSensors_;
     QString deviceId_; // the IMEI, when the device told it
     FormValues writtenByWriteAll_;
+    // What the read-back compares: the values a write sent, the pages it
+    // sent them from, and who wrote them (for the message).
+    struct ReadBackCheck
+    {
+        FormValues written;
+        QStringList pages;
+        QString writer;
+    };
+    ReadBackCheck readBackCheck_;
+    // The page a page Write sent, with its values as they went out.
+    QString sentPage_;
+    FormValues sentPageValues_;
+    UnwrittenEdits *unwrittenEdits_ = nullptr;
+    FormValues valuesBeforeRead_; // while a read runs
+    FormValues undoReadValues_; // what the last read replaced, until undone
+    QAction *undoReadAction_ = nullptr;
+    QAction *verifyAfterWritingAction_ = nullptr;
     QStringList readBackNames_; // what the read-back decoded
     bool readBackPending_ = false;
     QHash<QString, QString> pageTitles_; // tab titles as the form has them

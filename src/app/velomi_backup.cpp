@@ -1,11 +1,17 @@
 // Nothing lost by mistake: the configuration last read is saved before Write
 // All, a firmware upgrade and a factory reset, and Write All is checked by
 // reading the device again.
+#include <QAction>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QStatusBar>
+
+#include <utility>
 
 #include "app/formsheetbuilder.h"
 #include "app/messages.h"
+#include "app/unwrittenedits.h"
 #include "app/velomi.h"
 #include "profiles/backupstore.h"
 #include "profiles/profileformat.h"
@@ -28,6 +34,33 @@ QString writeSensorList(const QString &backupPath, const QList<SensorCodec::Sens
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return Velomi::tr("Cannot write the sensor list %1: %2").arg(path, file.errorString());
     return QString();
+}
+
+// Whom a backup is of: the IMEI when the device told it; otherwise the
+// version it answered and the port, so two devices without an IMEI (most
+// variants never send one) are told apart, and the name is never empty.
+QString backupDeviceName(const QString &imei, QString version, const QString &portName)
+{
+    if (!imei.trimmed().isEmpty())
+        return BackupStore::deviceName(imei, portName);
+    version = version.trimmed();
+    while (version.startsWith(QLatin1Char(':')))
+        version.remove(0, 1);
+    QStringList parts;
+    for (const QString &part : {version.trimmed(), QFileInfo(portName).fileName()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.isEmpty() ? QStringLiteral("unknown-device") : parts.join(QLatin1Char('-'));
+}
+
+// The session names pages as the form has them in English; the window's
+// page titles are the tabs' (translated) texts.
+QStringList shownPageTitles(const QStringList &pages)
+{
+    QStringList titles;
+    for (const QString &page : pages)
+        titles << QCoreApplication::translate("ZAROraz", page.toUtf8().constData());
+    return titles;
 }
 } // namespace
 
@@ -53,10 +86,31 @@ void Velomi::connectSafetyNet()
         readBackPending_ = false;
     });
     connect(session_, &Session::writeAllFinished, this, [this] {
-        readBackNames_.clear();
-        readBackPending_ = true;
-        session_->startReadBack();
+        const QStringList pages = session_->writeAllPages();
+        unwrittenEdits_->acceptWritten(valuesOnPages(writtenByWriteAll_, pages));
+        startReadBack(writtenByWriteAll_, pages, tr("Write All"));
     });
+    connect(session_, &Session::pageWriteSent, this, [this](const QString &page) {
+        sentPage_ = page;
+        sentPageValues_ = valuesOnPages(pageValues(), {page});
+    });
+    connect(session_, &Session::pageWriteSucceeded, this, [this](const QString &page) {
+        if (page != sentPage_)
+            return;
+        unwrittenEdits_->acceptWritten(sentPageValues_);
+        if (verifyAfterWritingAction_->isChecked())
+            startReadBack(sentPageValues_, {page},
+                tr("the Write button of the %1 page").arg(shownPageTitles({page}).first()));
+    });
+}
+
+void Velomi::startReadBack(
+    const FormValues &values, const QStringList &pages, const QString &writer)
+{
+    readBackCheck_ = {values, pages, writer};
+    readBackNames_.clear();
+    readBackPending_ = true;
+    session_->startReadBack();
 }
 
 void Velomi::forgetReadConfiguration()
@@ -65,14 +119,15 @@ void Velomi::forgetReadConfiguration()
     listedSensors_.clear();
     deviceId_.clear();
     readBackPending_ = false;
+    unwrittenEdits_->clearBaseline(); // the next device is compared with its own read
 }
 
 bool Velomi::backUp(const QString &reason)
 {
     if (!lastRead_.valid)
         return true; // nothing read on this connection: there is nothing to keep
-    const QString device
-        = BackupStore::deviceName(deviceId_, serialManager_->portSettings().portName);
+    const QString device = backupDeviceName(
+        deviceId_, session_->model().versionText, serialManager_->portSettings().portName);
     const BackupStore store(backupDirectory());
     const BackupStore::Saved saved = store.save(
         device, reason, ProfileFormat::write(pageIndex().valueWidgets(), lastRead_.values));
@@ -98,17 +153,14 @@ void Velomi::startUpgradeAfterBackup()
     session_->startUpgrade();
 }
 
-// Each value Write All sent against what the device gave back.
+// Each value the write sent against what the device gave back.
 void Velomi::finishReadBack()
 {
     const FormSheet sheet = FormSheetBuilder::build(tabWidget_velomi, pageTitles_);
-    // The session names the pages as the form has them in English; the
-    // sheet's page titles are the tabs' (translated) texts.
-    QStringList written;
-    for (const QString &page : session_->writeAllPages())
-        written << QCoreApplication::translate("ZAROraz", page.toUtf8().constData());
+    const ReadBackCheck check = std::exchange(readBackCheck_, {});
+    const QStringList written = shownPageTitles(check.pages);
     QStringList lines;
-    for (const auto &d : sheet.compare(writtenByWriteAll_, pageValues()))
+    for (const auto &d : sheet.compare(check.written, pageValues()))
         if (written.contains(d.page) && readBackNames_.contains(d.name))
             lines << tr("%1, %2: written \"%3\", read back \"%4\"")
                          .arg(d.page, d.caption, d.left, d.right);
@@ -117,6 +169,84 @@ void Velomi::finishReadBack()
         return;
     }
     Messages::warning(this,
-        tr("The device does not hold every setting Write All wrote:\n%1")
-            .arg(lines.join(QLatin1Char('\n'))));
+        tr("The device does not hold every setting %1 wrote:\n%2")
+            .arg(check.writer, lines.join(QLatin1Char('\n'))));
+}
+
+// The values of `values` that sit on the pages `pages` (named as the session names them).
+FormValues Velomi::valuesOnPages(const FormValues &values, const QStringList &pages) const
+{
+    const QStringList titles = shownPageTitles(pages);
+    QSet<QString> keep;
+    for (auto it = pageTitles_.cbegin(); it != pageTitles_.cend(); ++it)
+        if (titles.contains(it.value()))
+            if (auto *page = tabWidget_velomi->findChild<QWidget *>(it.key()))
+                for (const WidgetRef &ref : FormBinder::Index(page).valueWidgets())
+                    keep << ref.name;
+    FormValues out = values;
+    for (const QString &name : values.names())
+        if (!keep.contains(name))
+            out.remove(name);
+    return out;
+}
+
+// ---- unwritten edits and Undo read ------------------------------------------
+
+void Velomi::setupUnwrittenEdits()
+{
+    unwrittenEdits_ = new UnwrittenEdits(tabWidget_velomi);
+    undoReadAction_ = deviceMenu_->addAction(tr("Undo read"));
+    undoReadAction_->setObjectName(QStringLiteral("actionUndoRead"));
+    undoReadAction_->setEnabled(false);
+    connect(undoReadAction_, &QAction::triggered, this, &Velomi::undoRead);
+    verifyAfterWritingAction_
+        = addSettingAction(tr("Verify after writing"), QStringLiteral("VerifyAfterWriting"), false);
+    verifyAfterWritingAction_->setObjectName(QStringLiteral("actionVerifyAfterWriting"));
+
+    // A read replaces the pages answer by answer: what they held before can
+    // be brought back once, and the marks are compared once, at its end.
+    connect(session_, &Session::readingChanged, this, [this](bool reading) {
+        unwrittenEdits_->setSuspended(reading);
+        if (reading) {
+            valuesBeforeRead_ = pageValues();
+            undoReadAction_->setEnabled(false);
+            return;
+        }
+        const FormValues before = std::exchange(valuesBeforeRead_, {});
+        undoReadValues_ = pageValues() != before ? before : FormValues();
+        undoReadAction_->setEnabled(!undoReadValues_.isEmpty());
+    });
+    connect(session_, &Session::readFinished, this,
+        [this] { unwrittenEdits_->setBaseline(pageValues()); });
+}
+
+void Velomi::undoRead()
+{
+    if (undoReadValues_.isEmpty())
+        return;
+    // A chain that writes takes its values from the pages as it goes.
+    if (session_->isBusy()) {
+        QMainWindow::statusBar()->showMessage(tr("Undo read waits until the device has answered."));
+        return;
+    }
+    const FormValues values = std::exchange(undoReadValues_, {});
+    undoReadAction_->setEnabled(false);
+    unwrittenEdits_->setSuspended(true);
+    applyValues(values);
+    unwrittenEdits_->setSuspended(false);
+    QMainWindow::statusBar()->showMessage(
+        tr("The values the read replaced are back; they are not written to the device."));
+}
+
+QStringList Velomi::pagesWithUnwrittenEdits() const { return unwrittenEdits_->editedPages(); }
+
+bool Velomi::letUnwrittenEditsGo(const QString &question)
+{
+    const QStringList pages = pagesWithUnwrittenEdits();
+    if (pages.isEmpty())
+        return true;
+    return Messages::ask(this, ToolTitle,
+        tr("These pages hold changes that are not written to the device: %1.\n\n%2")
+            .arg(pages.join(QStringLiteral(", ")), question),
+        Messages::DefaultAnswer::No);
 }

@@ -111,6 +111,9 @@ void Velomi::on_pushButtonOpen_clicked()
 
 void Velomi::on_pushButtonClose_clicked()
 {
+    // Only the user's own Close asks: a lost link or an upgrade closes at once.
+    if (sender() == pushButtonClose && !letUnwrittenEditsGo(tr("Close the port anyway?")))
+        return;
     session_->portClosed();
     forgetReadConfiguration(); // the next device on this port may be another one
     tabWidget_velomi->setEnabled(false);
