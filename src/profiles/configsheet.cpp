@@ -135,8 +135,11 @@ QString sheetFenceTable(const SheetValues &v, const QSet<QString> &hidden)
 {
     enum { Deleted, Circle, Polygon }; // the type's items, in order
     const auto point = [&v](int fence, int vertex) {
-        return v.shown(WidgetNames::fenceLatitude(fence, vertex)) + QStringLiteral(", ")
-            + v.shown(WidgetNames::fenceLongitude(fence, vertex));
+        const QString latitude = v.shown(WidgetNames::fenceLatitude(fence, vertex));
+        const QString longitude = v.shown(WidgetNames::fenceLongitude(fence, vertex));
+        return latitude.isEmpty() && longitude.isEmpty()
+            ? QString()
+            : latitude + QStringLiteral(", ") + longitude;
     };
     QList<QStringList> rows;
     for (int fence = 1; fence <= WidgetNames::FenceCount; ++fence) {
