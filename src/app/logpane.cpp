@@ -1,5 +1,7 @@
 #include "app/logpane.h"
 
+#include <algorithm>
+
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -46,6 +48,8 @@ void LogPane::append(const QString &text)
     // Each frame and chunk is its own paragraph; its own line end would only
     // add an empty line after it.
     QString shown = text;
+    const Stamp stamp {QDateTime::currentMSecsSinceEpoch(),
+        shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r'))};
     while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
         shown.chop(1);
     if (shown.size() > MaxCharacters) {
@@ -53,12 +57,12 @@ void LogPane::append(const QString &text)
         shown = shown.right(MaxCharacters);
     }
     pendingCharacters_ += shown.size() + 1;
-    pending_.append(shown);
+    pending_.append({shown, stamp});
     // Lines the pane would drop at once need not wait for it; the newest
     // always stays.
     while (pending_.size() > 1
         && (pending_.size() > MaxParagraphs || pendingCharacters_ > MaxCharacters)) {
-        const QString oldest = pending_.takeFirst();
+        const QString oldest = pending_.takeFirst().text;
         pendingCharacters_ -= oldest.size() + 1;
         dropped_ += oldest.size() + 1;
     }
@@ -76,9 +80,22 @@ void LogPane::flush()
     QTextCursor end(log);
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
-    if (!log->isEmpty())
-        end.insertBlock();
-    end.insertText(pending_.join(QLatin1Char('\n')));
+    bool intoLastBlock = log->isEmpty();
+    if (intoLastBlock)
+        stamps_.clear(); // a new or cleared pane
+    for (const PendingLine &line : pending_) {
+        if (!intoLastBlock)
+            end.insertBlock();
+        const int blocksBefore = log->blockCount() - 1;
+        end.insertText(line.text);
+        intoLastBlock = false;
+        // A line end inside the text made more paragraphs of it; all but
+        // its last end their line.
+        const int paragraphs = log->blockCount() - blocksBefore;
+        for (int i = 1; i < paragraphs; ++i)
+            stamps_.push_back({line.stamp.msecs, true});
+        stamps_.push_back(line.stamp);
+    }
     pending_.clear();
     pendingCharacters_ = 0;
     trim(); // in the same edit: the pane is laid out once
@@ -112,6 +129,7 @@ void LogPane::trim()
     int paragraphs = log->blockCount();
     qint64 characters = log->characterCount();
     qint64 removed = 0;
+    size_t removedParagraphs = 0;
     QTextBlock keep = first;
     while (keep.next().isValid()
         && (paragraphs > MaxParagraphs - TrimParagraphs
@@ -119,14 +137,43 @@ void LogPane::trim()
         removed += keep.length();
         characters -= keep.length();
         --paragraphs;
+        ++removedParagraphs;
         keep = keep.next();
     }
     QTextCursor oldest(log);
     oldest.setPosition(first.position());
     oldest.setPosition(keep.position(), QTextCursor::KeepAnchor);
     oldest.removeSelectedText();
+    stamps_.erase(stamps_.begin(),
+        stamps_.begin() + std::ptrdiff_t(std::min(removedParagraphs, stamps_.size())));
     dropped_ += removed;
     showDropped();
+}
+
+QList<LogPane::Line> LogPane::lines()
+{
+    flush();
+    QList<Line> lines;
+    const QTextDocument *log = pane_->document();
+    if (log->isEmpty())
+        return lines;
+    QTextBlock block = log->firstBlock();
+    if (droppedShown_ > 0 && block.text() == droppedText(droppedShown_)) {
+        lines.append({QDateTime(), block.text(), true});
+        block = block.next();
+    }
+    // The newest paragraphs have their stamps whatever befell the pane.
+    const qint64 unstamped = qint64(log->blockCount() - lines.size()) - qint64(stamps_.size());
+    for (qint64 i = 0; block.isValid(); block = block.next(), ++i) {
+        Line line {QDateTime(), block.text(), true};
+        if (i >= unstamped) {
+            const Stamp &stamp = stamps_[size_t(i - unstamped)];
+            line.time = QDateTime::fromMSecsSinceEpoch(stamp.msecs);
+            line.endsLine = stamp.endsLine;
+        }
+        lines.append(line);
+    }
+    return lines;
 }
 
 void LogPane::showDropped()

@@ -4,9 +4,12 @@
 // is bounded both by paragraphs and by size, so neither a long session nor a
 // device flooding the link without line ends can grow the window: the oldest
 // text goes first, and one line at the top says how much went.
+#include <QDateTime>
+#include <QList>
 #include <QObject>
-#include <QStringList>
 #include <QTimer>
+
+#include <deque>
 
 class QTextEdit;
 
@@ -28,12 +31,38 @@ public:
     // Shows what is waiting now.
     void flush();
 
+    // One line of the pane and the time it was appended (invalid for the
+    // line that says how much went). `endsLine`: its text ended with a line
+    // end, which the pane does not show; false for a piece of a line.
+    struct Line
+    {
+        QDateTime time;
+        QString text;
+        bool endsLine = true;
+    };
+    // What the pane holds now, oldest first.
+    QList<Line> lines();
+
 private:
     void trim();
     void showDropped();
 
+    struct Stamp
+    {
+        qint64 msecs; // since the epoch
+        bool endsLine;
+    };
+    struct PendingLine
+    {
+        QString text;
+        Stamp stamp;
+    };
+
     QTextEdit *pane_;
-    QStringList pending_; // lines not yet in the pane
+    QList<PendingLine> pending_; // lines not yet in the pane
+    // One per paragraph of the pane after the line that says how much went;
+    // the pane is bounded, so are they.
+    std::deque<Stamp> stamps_;
     qint64 pendingCharacters_ = 0;
     qint64 dropped_ = 0;
     qint64 droppedShown_ = 0; // what the pane's first paragraph says went
