@@ -46,6 +46,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     connectSession();
     connectSafetyNet();
     setupMenus();
+    setupLog();
     setupUnwrittenEdits();
     setupConfigSheet();
     setupLanguageMenu();

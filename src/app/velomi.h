@@ -12,6 +12,7 @@
 
 #include "app/formbinder.h"
 #include "protocol/formvalues.h"
+#include "protocol/logmask.h"
 #include "protocol/modelflags.h"
 #include "protocol/notice.h"
 #include "protocol/sensorcodec.h"
@@ -26,6 +27,7 @@ class ProfileNameDialog;
 class ProfileStore;
 class Session;
 class UnwrittenEdits;
+class QFile;
 class QLineEdit;
 class QTimer;
 
@@ -40,6 +42,7 @@ public:
         QString port; // --port PATH: added to the list and selected
         QString profileDir; // where profiles live (default ProfileStore::chooseDirectory)
         QString backupDir; // where backups go (default BackupStore's folder)
+        QString logDir; // where "Keep a log file" writes (default the data folder's logs)
     };
     explicit Velomi(QWidget *parent = nullptr) : Velomi(Options {}, parent) { }
     explicit Velomi(const Options &options, QWidget *parent = nullptr);
@@ -74,6 +77,15 @@ public:
     bool exportConfigSheet(const QString &path);
     QAction *compareWithProfileAction() const { return compareWithProfileAction_; }
     QAction *restoreBackupAction() const { return restoreBackupAction_; }
+    // File > Save log... and Settings > Keep a log file; the file Save log
+    // writes is chosen in a file dialog unless a test replaces it.
+    std::function<QString()> chooseLogFile;
+    QAction *saveLogAction() const { return saveLogAction_; }
+    QAction *keepLogFileAction() const { return keepLogFileAction_; }
+    // Writes the log pane, masked, with the time of each line; false (and
+    // the user told) when it could not.
+    bool saveLog(const QString &path);
+    QString logDirectory() const;
     // Device > Undo read, Settings > Verify after writing.
     QAction *undoReadAction() const { return undoReadAction_; }
     QAction *verifyAfterWritingAction() const { return verifyAfterWritingAction_; }
@@ -248,6 +260,13 @@ private:
     void setupMenus();
     QAction *addFileAction(const QString &text);
     QAction *addSettingAction(const QString &text, const QString &key, bool defaultOn);
+
+    // Save log, the log file of each port session, Help > Where is the
+    // manual?: velomi_log.cpp. The port's Open starts a log file, Close ends it.
+    void setupLog();
+    void startLogFile();
+    void endLogFile();
+    void writeLogFile(const QString &text);
     // Help > Language: velomi_language.cpp
     void setupLanguageMenu();
 
@@ -320,4 +339,7 @@ private:
     QAction *restoreBackupAction_ = nullptr;
     QMenu *fileMenu_ = nullptr, *deviceMenu_ = nullptr, *settingsMenu_ = nullptr;
     QAction *fileMenuEnd_ = nullptr; // the separator above Quit
+    QAction *saveLogAction_ = nullptr, *keepLogFileAction_ = nullptr;
+    QFile *logFile_ = nullptr; // this port session's, while one is kept
+    LogMask::Stream logFileMask_;
 };

@@ -106,6 +106,7 @@ void Velomi::on_pushButtonOpen_clicked()
     progressBar->setValue(100);
     label_command->setText(tr("ComPort: Connected..."));
     pushButton_getFile->setEnabled(true);
+    startLogFile(); // before the read, so its first frame is in the file
     on_pushButton_read_clicked();
 }
 
@@ -116,6 +117,7 @@ void Velomi::on_pushButtonClose_clicked()
         return;
     session_->portClosed();
     forgetReadConfiguration(); // the next device on this port may be another one
+    endLogFile();
     tabWidget_velomi->setEnabled(false);
     progressBar->setValue(0);
     serialManager_->closePort();
