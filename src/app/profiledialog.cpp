@@ -1,6 +1,9 @@
 #include "app/profiledialog.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
+#include <QUrl>
 
 #include "app/messages.h"
 #include "ui_profiledialog.h"
@@ -15,6 +18,7 @@ ProfileDialog::ProfileDialog(const ProfileStore &store, QWidget *parent)
 {
     ui->setupUi(this);
     connect(ui->pushButton_ok, &QPushButton::clicked, this, &ProfileDialog::ClickedOK);
+    ui->label_profileFolder->setText(QDir::toNativeSeparators(store_.directory()));
     fillProfileTable();
 }
 
@@ -64,6 +68,16 @@ void ProfileDialog::on_pushButton_deleteProfile_clicked()
     ui->tableWidget->removeRow(row);
     emit sendDeleteStr(module + QLatin1Char('_') + profile + QStringLiteral(".txt"));
     Messages::information(this, tr("Delete \r\n") + shown + tr("\r\n success !"), managerTitle());
+}
+
+void ProfileDialog::on_pushButton_openFolder_clicked()
+{
+    const QString folder = store_.directory();
+    // The folder is made on first use; showing it is a use.
+    if (!QDir().mkpath(folder) || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        Messages::warning(this,
+            tr("The folder %1 could not be opened in the file manager.")
+                .arg(QDir::toNativeSeparators(folder)));
 }
 
 void ProfileDialog::changeEvent(QEvent *event)

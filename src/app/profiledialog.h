@@ -31,6 +31,8 @@ public slots:
     void ClickedOK();
     void on_tableWidget_cellClicked(int row, int column);
     void on_pushButton_deleteProfile_clicked();
+    // Shows the profile folder in the file manager.
+    void on_pushButton_openFolder_clicked();
 
 protected:
     void changeEvent(QEvent *event) override;
