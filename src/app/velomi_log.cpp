@@ -118,7 +118,9 @@ bool Velomi::saveLog(const QString &path)
     LogMask::Stream mask;
     QByteArray bytes;
     for (const LogPane::Line &line : logPane_->lines()) {
-        bytes += stampedLogLine(line.time, mask.feed(line.text)).toUtf8();
+        const QString masked = mask.feed(line.text);
+        if (!masked.isEmpty()) // a line end that came alone
+            bytes += stampedLogLine(line.time, masked).toUtf8();
         if (line.endsLine)
             mask.endLine();
     }
@@ -186,8 +188,10 @@ void Velomi::writeLogFile(const QString &text)
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     const QDateTime now = QDateTime::currentDateTime();
     QByteArray bytes;
-    for (const QString &line : masked.split(lineEnd))
+    for (const QString &line : masked.split(lineEnd, Qt::SkipEmptyParts))
         bytes += stampedLogLine(now, line).toUtf8();
+    if (bytes.isEmpty())
+        return; // a line end that came alone
     // Written through at once: a crash loses at most the line it was in.
     if (logFile_->write(bytes) != bytes.size() || !logFile_->flush()) {
         const QString problem
