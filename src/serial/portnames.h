@@ -20,3 +20,15 @@ QString openFailureText(
 
 // The serial ports present now: (text shown, device path), sorted by path.
 QList<QPair<QString, QString>> availablePorts();
+
+// A present port as the port box offers it: its device path, and what the
+// system tells about the device behind it, one item a line (empty when it
+// tells nothing).
+struct PortDescription
+{
+    QString path;
+    QString details;
+};
+// The ports present now, sorted by path, the port `first` (when present)
+// at the front.
+QList<PortDescription> describePorts(const QString &first = QString());
