@@ -34,16 +34,46 @@ void RestartCountdown::tick()
         timer_.start(s_.timings_.countdownTickMs);
         return;
     }
+    seconds_ = 0;
+    if (deviceAway_)
+        return; // the restart ends when the device is back
+    finish();
+}
+
+void RestartCountdown::finish()
+{
     setRestarting(false);
     s_.givePagesBack();
-    seconds_ = 0;
     if (readAfter_) {
         readAfter_ = false;
         s_.startRead();
     }
     if (reopenAfter_) {
         reopenAfter_ = false;
-        s_.notify(Notice::info(Session::tr("Countdown finish. Read Configuration!")),
+        s_.notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
             [this] { emit s_.reopenPortRequested(); });
     }
+}
+
+void RestartCountdown::deviceBack()
+{
+    if (!deviceAway_)
+        return;
+    deviceAway_ = false;
+    // Back after the countdown: the restart ends now. Back before it: the
+    // countdown's end runs as usual, on the reopened port.
+    if (restarting_ && !timer_.isActive())
+        finish();
+}
+
+void RestartCountdown::giveUp()
+{
+    deviceAway_ = false;
+    readAfter_ = false;
+    reopenAfter_ = false;
+    timer_.stop();
+    seconds_ = 0;
+    if (restarting_)
+        setRestarting(false);
+    s_.givePagesBack();
 }

@@ -24,8 +24,18 @@ public:
     bool isRestarting() const { return restarting_; }
     void setRestarting(bool restarting);
 
+    // A device on a native USB port leaves the bus while it restarts. While
+    // it is away the restart does not end: what it calls for waits until the
+    // device is back, or until the window gives up on it.
+    void deviceLeft() { deviceAway_ = true; }
+    bool isDeviceAway() const { return deviceAway_; }
+    void deviceBack();
+    // The device stays away: the restart ends without what it called for.
+    void giveUp();
+
 private:
     void tick();
+    void finish();
 
     Session &s_;
     QTimer timer_;
@@ -33,4 +43,5 @@ private:
     bool restarting_ = false;
     bool readAfter_ = false;
     bool reopenAfter_ = false;
+    bool deviceAway_ = false;
 };

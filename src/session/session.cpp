@@ -52,7 +52,7 @@ Session::Session(Link *link, QObject *parent)
     connect(&answerTimer_, &QTimer::timeout, this, &Session::onAnswerTimeout);
     if (link_) {
         connect(link_, &Link::chunkReceived, this, &Session::onChunk);
-        connect(link_, &Link::linkLost, this, [this] { portClosed(); });
+        connect(link_, &Link::linkLost, this, &Session::onLinkLost);
     }
 }
 
@@ -397,6 +397,42 @@ void Session::portClosed()
     pagesUnlocked_ = false;
     stopWaitingChain();
     upgrade_->portClosed();
+    if (restart_->isDeviceAway())
+        restart_->giveUp(); // the user gave up waiting for it
+}
+
+void Session::onLinkLost()
+{
+    // An acknowledgement still waiting for its dispatch decides whether the
+    // device restarts: it leaves the bus right after sending it.
+    if (dispatchTimer_.isActive()) {
+        dispatchTimer_.stop();
+        dispatch();
+    }
+    if (!restart_->isRestarting() || upgrade_->isActive()) {
+        portClosed();
+        return;
+    }
+    // The same device comes back: the model read stays, the pages stay locked
+    // by the restart.
+    Scope scope(*this);
+    stopWaitingChain();
+    restart_->deviceLeft();
+}
+
+bool Session::awaitsDeviceBack() const { return restart_->isDeviceAway(); }
+
+void Session::linkReopened()
+{
+    Scope scope(*this);
+    restart_->deviceBack();
+}
+
+void Session::deviceStayedAway()
+{
+    Scope scope(*this);
+    restart_->giveUp();
+    pagesUnlocked_ = false; // the port is closed; the next open reads afresh
 }
 
 // ---- firmware upgrade: upgradechain.cpp -----------------------------------

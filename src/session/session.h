@@ -159,6 +159,14 @@ public:
 
     // The user pressed Close or the link was lost.
     void portClosed();
+    // The link went away while the device restarts: it left the bus and is
+    // expected back. What the restart runs at its end waits for it.
+    bool awaitsDeviceBack() const;
+    // The port was opened again on the device that left the bus.
+    void linkReopened();
+    // The device did not come back in time: the restart ends without its
+    // read, and the pages are usable again.
+    void deviceStayedAway();
 
 signals:
     void logLine(const QString &text);
@@ -246,6 +254,7 @@ private:
     bool chainWaits() const;
     void stopWaitingChain();
     void givePagesBack();
+    void onLinkLost();
 
     // Answers outside the read chain, the sensor list: sessionanswers.cpp
     void showSignal();
