@@ -52,6 +52,14 @@ idle=$(run bench_serial_idle)
 cpu=$(printf '%s\n' "$idle" | sed -n 's/^serial idle, port open 5 s: \([0-9.]*\)%.*/\1/p')
 row "CPU while idle, serial link only" "${cpu:-?} % of a core" "" "" "< 1 %" "$(below "$cpu" 1)"
 
+# The whole window idle with the port closed (watching for ports) and open.
+windowidle=$(run bench_window_idle)
+if [ -n "$windowidle" ]; then
+    printf '%s\n' "$windowidle" | sed -n 's/^ROW|//p' >>"$rows"
+else
+    row "CPU while idle, window (bench_window_idle)" "failed" "" "" "< 1 %" "no"
+fi
+
 # The window's memory while a device floods the link with 150 MiB of noise
 # that never ends a line, and whether an answer after the flood is taken.
 flood=$(run bench_flood --megabytes 150)

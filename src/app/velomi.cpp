@@ -50,6 +50,7 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     setupUnwrittenEdits();
     setupConfigSheet();
     setupLanguageMenu();
+    setupReconnect();
     connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);
 
     refreshPortList();

@@ -17,6 +17,7 @@
 #include "protocol/notice.h"
 #include "protocol/sensorcodec.h"
 #include "protocol/widgetnames.h"
+#include "serial/portwatcher.h"
 #include "ui_zaroraz.h"
 
 class AddSensorDialog;
@@ -102,6 +103,9 @@ public:
     void removeTabByTitle(const QString &title);
     // Rebuilds the port list, keeping the current choice.
     void refreshPortList();
+    // How long a restarting device may stay away (60 s; tests shorten it).
+    void setDeviceReturnLimit(int milliseconds);
+    QAction *reconnectAutomaticallyAction() const { return reconnectAutomaticallyAction_; }
 
     // Slot names on_<objectName>_<signal> are bound to the form's widgets by
     // name: renaming one silently unbinds it.
@@ -269,6 +273,23 @@ private:
     void writeLogFile(const QString &text);
     // Help > Language: velomi_language.cpp
     void setupLanguageMenu();
+
+    // A device that leaves the bus and comes back: velomi_reconnect.cpp
+    enum class DeviceWait { None, Restart, Reopen, Unplug };
+    static constexpr int DeviceReturnLimitMs = 60000;
+    void setupReconnect();
+    void rememberOpenedPort(const QString &path);
+    void waitForDevice(DeviceWait why);
+    void stopWaitingForDevice();
+    void tryReconnect();
+    void deviceStayedAway();
+    void reopenAfterRestart();
+    PortWatcher *portWatcher_ = nullptr;
+    PortIdentity openedPort_;
+    QString lastUsedPort_;
+    DeviceWait deviceWait_ = DeviceWait::None;
+    QTimer *deviceWaitLimit_ = nullptr, *reconnectRetry_ = nullptr;
+    QAction *reconnectAutomaticallyAction_ = nullptr;
 
     // Compare with a profile, restore a backup: velomi_compare.cpp
     QString backupDirectory() const;

@@ -1,7 +1,10 @@
 // Port selection, Open and Close, and the cable pulled while open.
 #include <QEvent>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSerialPort>
+
+#include <algorithm>
 
 #include "app/messages.h"
 #include "app/velomi.h"
@@ -16,18 +19,25 @@ void Velomi::refreshPortList()
         ? comboBoxPortName->currentData().toString()
         : QString();
     const QString typed = comboBoxPortName->currentText();
-    QList<QPair<QString, QString>> ports = availablePorts();
-    if (!options_.port.isEmpty()) {
-        bool listed = false;
-        for (const auto &p : ports)
-            listed = listed || p.second == options_.port;
-        if (!listed)
-            ports.append({options_.port, options_.port});
-    }
+    QList<PortDescription> ports = describePorts(lastUsedPort_);
+    const auto listed = [&ports](const QString &path) {
+        return std::any_of(
+            ports.cbegin(), ports.cend(), [&path](const auto &p) { return p.path == path; });
+    };
+    // The port given on the command line, and the one used last (a link the
+    // system does not list), are offered too.
+    if (!options_.port.isEmpty() && !listed(options_.port))
+        ports.append({options_.port, {}});
+    if (!lastUsedPort_.isEmpty() && !listed(lastUsedPort_) && QFileInfo::exists(lastUsedPort_))
+        ports.prepend({lastUsedPort_, {}});
     comboBoxPortName->blockSignals(true);
     comboBoxPortName->clear();
-    for (const auto &port : ports)
-        comboBoxPortName->addItem(port.first, port.second);
+    for (const auto &port : ports) {
+        comboBoxPortName->addItem(port.path, port.path);
+        if (!port.details.isEmpty())
+            comboBoxPortName->setItemData(
+                comboBoxPortName->count() - 1, port.details, Qt::ToolTipRole);
+    }
     int index = chosen.isEmpty() ? -1 : comboBoxPortName->findData(chosen);
     comboBoxPortName->setCurrentIndex(index);
     if (index < 0 && !typed.isEmpty() && comboBoxPortName->isEditable())
@@ -100,6 +110,7 @@ void Velomi::on_pushButtonOpen_clicked()
         return;
     }
     serialManager_->startReceiving();
+    rememberOpenedPort(name);
     progressBar->setValue(50);
     setPortBoxesEnabled(false);
     pushButtonClose->setEnabled(true);
@@ -130,10 +141,19 @@ void Velomi::on_pushButtonClose_clicked()
 
 void Velomi::onLinkLost(const QString &reason)
 {
+    // A restarting device on a native USB port leaves the bus for a while:
+    // no error; the port is reopened when it is back.
+    if (session_->awaitsDeviceBack()) {
+        serialManager_->closePort();
+        waitForDevice(DeviceWait::Restart);
+        return;
+    }
     // Writes to a vanished device would fail silently: close as Close does
     // and say so, instead of leaving the window looking connected.
     on_pushButtonClose_clicked();
     widget_Com->setEnabled(true);
     widget_phone->setEnabled(true);
     Messages::warning(this, tr("The device was disconnected.\n%1").arg(reason));
+    if (reconnectAutomaticallyAction_->isChecked())
+        waitForDevice(DeviceWait::Unplug);
 }

@@ -61,7 +61,7 @@ void Velomi::connectSession()
         widget_phone->setEnabled(false);
         tabWidget_velomi->setEnabled(false);
     });
-    connect(session_, &Session::reopenPortRequested, this, &Velomi::on_pushButtonOpen_clicked);
+    connect(session_, &Session::reopenPortRequested, this, &Velomi::reopenAfterRestart);
     connect(session_, &Session::elapsedTextChanged, this, [this](const QString &text) {
         label_sec_total->show();
         label_sec_total->setText(text);
