@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Acknowledgement</name>
+    <message>
+        <source>Add Device command success!  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Device command success!  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reboot Device OK, please wait 30 seconds!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reboot GSM OK, please wait 30 seconds!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory Reset OK, please wait 30 seconds!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factory Mode OK!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write command error! Check your Latitude &quot;and&quot; &quot;Longitude&quot; value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write command error!  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geo-fence:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forbidden-zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write command success!  </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AddSensorDialog</name>
     <message>
         <source>Add Sensor</source>
@@ -162,9 +209,145 @@
     </message>
 </context>
 <context>
+    <name>FirmwareUpgrade</name>
+    <message>
+        <source>&lt;h2&gt; Read file !&lt;/h2&gt;&lt;p&gt; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File too large! %1 bytes, at most %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the file!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Length Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port not opened!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade File Length Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MG Upgrade Finish. Please wait 30 seconds!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MG Upgrade Failure!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MG Upgrade Failure!<byte value="xd"/>
+The device stopped answering for %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total elapsed timer %1:%2 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Frame</name>
+    <message>
+        <source>%1 may not contain &quot;,&quot;, &quot;;&quot; or control characters!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeoFenceCodec</name>
+    <message>
+        <source>Max 10000 Meters!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min 200 Meters!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digits only!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal six!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geo-fence idx error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positive number only!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version T37, T6_QX, T6_QX_P9, T35, T9 or T2 ?? GeoFence Format Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forbidden-zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geo-fence:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InactivityCodec</name>
+    <message>
+        <source>para0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>para1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>para2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LogPane</name>
     <message>
         <source>[... %1 characters of older log dropped ...]</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortNames</name>
+    <message>
+        <source>Description: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB ID: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By id: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -230,6 +413,18 @@ Are you sure? <byte value="xd"/>
  success !</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be opened in the file manager.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfileNameDialog</name>
@@ -270,6 +465,17 @@ Are you sure? <byte value="xd"/>
     </message>
     <message>
         <source>%1 is not a profile: no line names a setting of the pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCodec</name>
+    <message>
+        <source>Report idx error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report destination %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -329,10 +535,29 @@ Are you sure? <byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>SensorCodec</name>
+    <message>
+        <source>Velomi Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device type str is NULL ! Please read again !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor ID error!(format1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor ID error!(format2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Session</name>
     <message>
         <source>Read configuration success!</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration erfolgreich gelesen!</translation>
     </message>
     <message>
         <source>T9_W5 or T47 or T41 or T68 only!</source>
@@ -344,10 +569,6 @@ Are you sure? <byte value="xd"/>
     </message>
     <message>
         <source>Read stopped: the answer to &quot;RPT?:%1&quot; names no destination.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Countdown finish. Read Configuration!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -401,10 +622,69 @@ The port was closed.</source>
     </message>
     <message>
         <source>Write all configuration success!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einstellungen erfolgreich geschrieben!</translation>
     </message>
     <message>
         <source>Write All stopped: check the value on the &quot;%1&quot; page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SmsCodec</name>
+    <message>
+        <source>Min. %1 Max. %2-characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyword length error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS Keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min. 4 Max. 8-characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APN Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APN User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APN Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caller ID1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caller ID2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digits only !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. telephone number %1 digits !</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -487,15 +767,15 @@ Go on without a backup?</source>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The language changes when the tool is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wechselt beim nächsten Start des Programms.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -731,6 +1011,73 @@ Please new Profile !</source>
         <source>Configuration sheet written to %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.log);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep a log file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where is the manual?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The manual comes as manual pages: &quot;man velomi&quot; for this window and &quot;man velomi-cli&quot; for the command line. README.md, which comes with the tool, gives the same in short.
+
+Profiles: %1
+Backups: %2
+Log files: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log could not be saved to %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No log file is kept: the folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No log file is kept: %1 cannot be written:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log file %1 could not be written and is no longer kept:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the device to come back...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device is back on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device did not come back within %1 seconds. Check its cable, then open the port again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ZAROraz</name>
@@ -920,7 +1267,7 @@ Please new Profile !</source>
     </message>
     <message>
         <source>Mobility</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Enable Inactivity Monitoring</source>
@@ -1512,7 +1859,7 @@ Please new Profile !</source>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Guard Time</source>
@@ -1640,7 +1987,7 @@ Please new Profile !</source>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>German</source>
@@ -1813,7 +2160,7 @@ Please new Profile !</source>
     </message>
     <message>
         <source>Speaker volume level</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautsprecherlautstärke</translation>
     </message>
     <message>
         <source>Mobile Silent</source>
@@ -1837,7 +2184,7 @@ Please new Profile !</source>
     </message>
     <message>
         <source>Voice Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansage</translation>
     </message>
     <message>
         <source>Type 1: call progress messages</source>
