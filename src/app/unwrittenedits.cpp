@@ -66,9 +66,26 @@ void UnwrittenEdits::watch(Page &page)
             connect(button, &QAbstractButton::toggled, this, changed);
 }
 
+void UnwrittenEdits::setReading(bool reading)
+{
+    if (reading && !reading_)
+        namesRead_.clear();
+    reading_ = reading;
+    setSuspended(reading);
+}
+
+void UnwrittenEdits::noteRead(const QStringList &names)
+{
+    if (reading_)
+        namesRead_.unite(QSet<QString>(names.cbegin(), names.cend()));
+}
+
 void UnwrittenEdits::setBaseline(const FormValues &values)
 {
     baseline_ = values;
+    for (const QString &name : values.names())
+        if (!namesRead_.contains(name))
+            baseline_.remove(name);
     hasBaseline_ = true;
     refreshAll();
 }
@@ -77,7 +94,11 @@ void UnwrittenEdits::acceptWritten(const FormValues &values)
 {
     if (!hasBaseline_)
         return;
-    baseline_.merge(values);
+    FormValues known = values; // what no read decodes stays out
+    for (const QString &name : values.names())
+        if (!baseline_.contains(name))
+            known.remove(name);
+    baseline_.merge(known);
     refreshAll();
 }
 

@@ -7,6 +7,7 @@
 // read) the comparison waits and runs once at the end.
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -28,7 +29,12 @@ public:
     explicit UnwrittenEdits(QTabWidget *tabs);
     ~UnwrittenEdits() override;
 
-    // What the device holds now (a complete read): every page.
+    // A read runs: it names the values it decodes; edits wait for its end.
+    void setReading(bool reading);
+    void noteRead(const QStringList &names);
+    // What the device holds now (a complete read): of `values`, what the
+    // read decoded. Command inputs (a sensor's ID, the debug level) are no
+    // settings of the device and are never marked.
     void setBaseline(const FormValues &values);
     // The device acknowledged these values (a write): they join the baseline.
     void acceptWritten(const FormValues &values);
@@ -54,4 +60,6 @@ private:
     FormValues baseline_;
     bool hasBaseline_ = false;
     bool suspended_ = false;
+    bool reading_ = false;
+    QSet<QString> namesRead_; // by the last read
 };

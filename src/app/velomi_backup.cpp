@@ -205,8 +205,10 @@ void Velomi::setupUnwrittenEdits()
 
     // A read replaces the pages answer by answer: what they held before can
     // be brought back once, and the marks are compared once, at its end.
+    connect(session_, &Session::valuesDecoded, this,
+        [this](const FormValues &values) { unwrittenEdits_->noteRead(values.names()); });
     connect(session_, &Session::readingChanged, this, [this](bool reading) {
-        unwrittenEdits_->setSuspended(reading);
+        unwrittenEdits_->setReading(reading);
         if (reading) {
             valuesBeforeRead_ = pageValues();
             undoReadAction_->setEnabled(false);
