@@ -1,5 +1,6 @@
 #include "serial/manageserialport.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -294,7 +295,8 @@ bool ManageSerialPort::openPort()
     bool opened = false;
     if (portOpen_ && !linkLost_) {
         lastError_ = QSerialPort::OpenError;
-        lastErrorString_ = QStringLiteral("The port is already open");
+        lastErrorString_
+            = QCoreApplication::translate("ManageSerialPort", "The port is already open");
     } else {
         stopWorker(); // the remains of a port whose device went away
         opened = startWorker();

@@ -17,8 +17,6 @@
 
 namespace {
 
-QString openFailureTr(const char *text) { return QCoreApplication::translate("OpenFailure", text); }
-
 // Enough to point at the culprit; a port held by dozens of processes needs
 // no longer list.
 constexpr int MaxHoldersNamed = 5;
@@ -114,7 +112,9 @@ QString holderList(const QList<OpenFailureFacts::Holder> &holders)
 {
     QStringList named;
     for (const auto &holder : holders)
-        named << openFailureTr("%1 (pid %2)").arg(holder.name).arg(holder.pid);
+        named << QCoreApplication::translate("OpenFailure", "%1 (pid %2)")
+                     .arg(holder.name)
+                     .arg(holder.pid);
     return named.join(QStringLiteral(", "));
 }
 
@@ -132,23 +132,27 @@ QString accessHint(const OpenFailureFacts &facts)
     if (!facts.nodeFound)
         // Nothing to look at: Qt reports a held port as a permission error
         // too, so name both causes.
-        return openFailureTr("If no other program is using the port, your user may lack access "
-                             "to serial ports: sudo usermod -aG dialout $USER, then log in again.");
+        return QCoreApplication::translate("OpenFailure",
+            "If no other program is using the port, your user may lack access "
+            "to serial ports: sudo usermod -aG dialout $USER, then log in again.");
     if (facts.accessAllowed)
-        return facts.holders.isEmpty()
-            ? openFailureTr("Another program is using the port; close it and try again.")
-            : QString();
+        return facts.holders.isEmpty() ? QCoreApplication::translate(
+                   "OpenFailure", "Another program is using the port; close it and try again.")
+                                       : QString();
     if (facts.group.isEmpty() || !facts.groupMayReadWrite)
-        return openFailureTr("Only the port's owner may open it. Install the tool's udev rule "
-                             "(README, Troubleshooting) so the logged-in user may open it.");
+        return QCoreApplication::translate("OpenFailure",
+            "Only the port's owner may open it. Install the tool's udev rule "
+            "(README, Troubleshooting) so the logged-in user may open it.");
     if (facts.inGroupNow)
         return QString(); // nothing we can explain: the system's reason stands
     if (facts.inGroupListed)
-        return openFailureTr("The port belongs to group %1; you were added to it after this "
-                             "session started. Log out and log in again.")
+        return QCoreApplication::translate("OpenFailure",
+            "The port belongs to group %1; you were added to it after this "
+            "session started. Log out and log in again.")
             .arg(facts.group);
-    return openFailureTr("The port belongs to group %1; you are not in it. "
-                         "Run: sudo usermod -aG %1 $USER, then log in again.")
+    return QCoreApplication::translate("OpenFailure",
+        "The port belongs to group %1; you are not in it. "
+        "Run: sudo usermod -aG %1 $USER, then log in again.")
         .arg(facts.group);
 }
 
@@ -184,13 +188,14 @@ OpenFailureFacts gatherOpenFailureFacts(const QString &portName)
 QString describeOpenFailure(const QString &name, QSerialPort::SerialPortError error,
     const QString &reason, const OpenFailureFacts &facts)
 {
-    QString text = QStringLiteral("Can't open ") + name;
+    QString text = QCoreApplication::translate("OpenFailure", "Can't open %1").arg(name);
     if (!reason.isEmpty())
         text += QLatin1Char('\n') + reason;
 
     QStringList hints;
     if (!facts.holders.isEmpty())
-        hints << openFailureTr("The port is held by %1.").arg(holderList(facts.holders));
+        hints << QCoreApplication::translate("OpenFailure", "The port is held by %1.")
+                     .arg(holderList(facts.holders));
     if (error == QSerialPort::PermissionError)
         hints << accessHint(facts);
 
@@ -199,17 +204,19 @@ QString describeOpenFailure(const QString &name, QSerialPort::SerialPortError er
     const bool modemPort = device.startsWith(QLatin1String("ttyACM"));
     if ((modemPort && facts.modemManagerRuns && error != QSerialPort::DeviceNotFoundError)
         || heldBy(facts, QStringLiteral("ModemManager")))
-        hints << openFailureTr("ModemManager takes this port for a modem. Stop it while you work "
-                               "(sudo systemctl stop ModemManager) or install the tool's udev "
-                               "rule, which tells ModemManager to leave the device alone.");
+        hints << QCoreApplication::translate("OpenFailure",
+            "ModemManager takes this port for a modem. Stop it while you work "
+            "(sudo systemctl stop ModemManager) or install the tool's udev "
+            "rule, which tells ModemManager to leave the device alone.");
     // brltty claims some USB serial adapters as braille displays; their
     // ttyUSB node then vanishes or is held.
     const bool adapterPort = device.startsWith(QLatin1String("ttyUSB"));
     if ((adapterPort && facts.brailleDriverRuns) || heldBy(facts, QStringLiteral("brltty")))
-        hints << openFailureTr("The braille driver brltty takes some USB serial adapters. If you "
-                               "use no braille display, remove it (sudo apt remove brltty) or "
-                               "disable its udev rules (sudo systemctl mask "
-                               "brltty-udev.service), then plug the device in again.");
+        hints << QCoreApplication::translate("OpenFailure",
+            "The braille driver brltty takes some USB serial adapters. If you "
+            "use no braille display, remove it (sudo apt remove brltty) or "
+            "disable its udev rules (sudo systemctl mask "
+            "brltty-udev.service), then plug the device in again.");
 
     for (const QString &hint : std::as_const(hints))
         if (!hint.isEmpty())
