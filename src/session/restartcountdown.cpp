@@ -50,7 +50,7 @@ void RestartCountdown::finish()
     }
     if (reopenAfter_) {
         reopenAfter_ = false;
-        s_.notify(Notice::info(QStringLiteral("Countdown finish. Read Configuration!")),
+        s_.notify(Notice::info(Session::tr("Countdown finish. Read Configuration!")),
             [this] { emit s_.reopenPortRequested(); });
     }
 }
