@@ -14,8 +14,10 @@ const struct
     const char *title;
     const char *prompt;
 } PurposeTexts[] = {
-    {"NewProfileDialog", "New Profile", "New Profile name"},
-    {"SaveProfileAsDialog", "Save Profile As", "Save Profile As ..."},
+    {"NewProfileDialog", QT_TRANSLATE_NOOP("ProfileNameDialog", "New Profile"),
+        QT_TRANSLATE_NOOP("ProfileNameDialog", "New Profile name")},
+    {"SaveProfileAsDialog", QT_TRANSLATE_NOOP("ProfileNameDialog", "Save Profile As"),
+        QT_TRANSLATE_NOOP("ProfileNameDialog", "Save Profile As ...")},
 };
 
 } // namespace
@@ -34,8 +36,8 @@ ProfileNameDialog::~ProfileNameDialog() = default;
 
 void ProfileNameDialog::showPurposeTexts()
 {
-    setWindowTitle(QString::fromLatin1(PurposeTexts[purpose_].title));
-    ui->label_port->setText(QString::fromLatin1(PurposeTexts[purpose_].prompt));
+    setWindowTitle(tr(PurposeTexts[purpose_].title));
+    ui->label_port->setText(tr(PurposeTexts[purpose_].prompt));
 }
 
 // The typed name when it may name a new profile. Otherwise the reason is
