@@ -329,6 +329,56 @@ The device stopped answering for %1 seconds.</source>
     </message>
 </context>
 <context>
+    <name>ManageSerialPort</name>
+    <message>
+        <source>The port is already open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>%1 (pid %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If no other program is using the port, your user may lack access to serial ports: sudo usermod -aG dialout $USER, then log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program is using the port; close it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the port&apos;s owner may open it. Install the tool&apos;s udev rule (README, Troubleshooting) so the logged-in user may open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port belongs to group %1; you were added to it after this session started. Log out and log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port belongs to group %1; you are not in it. Run: sudo usermod -aG %1 $USER, then log in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port is held by %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModemManager takes this port for a modem. Stop it while you work (sudo systemctl stop ModemManager) or install the tool&apos;s udev rule, which tells ModemManager to leave the device alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The braille driver brltty takes some USB serial adapters. If you use no braille display, remove it (sudo apt remove brltty) or disable its udev rules (sudo systemctl mask brltty-udev.service), then plug the device in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PortNames</name>
     <message>
         <source>Description: %1</source>
@@ -450,6 +500,14 @@ Are you sure? <byte value="xd"/>
     </message>
     <message>
         <source>File name has been used!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Profile As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Profile As ...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -626,6 +684,10 @@ The port was closed.</source>
     </message>
     <message>
         <source>Write All stopped: check the value on the &quot;%1&quot; page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Countdown finish. Read Configuration!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
