@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -150,15 +151,14 @@ void LogPane::trim()
     showDropped();
 }
 
-QList<LogPane::Line> LogPane::lines()
+QList<LogPane::Line> LogPane::lines() const
 {
-    flush();
+    // Lines still waiting are taken as they are: showing them now would
+    // move the pane the user may have scrolled.
     QList<Line> lines;
     const QTextDocument *log = pane_->document();
-    if (log->isEmpty())
-        return lines;
-    QTextBlock block = log->firstBlock();
-    if (droppedShown_ > 0 && block.text() == droppedText(droppedShown_)) {
+    QTextBlock block = log->isEmpty() ? QTextBlock() : log->firstBlock();
+    if (block.isValid() && droppedShown_ > 0 && block.text() == droppedText(droppedShown_)) {
         lines.append({QDateTime(), block.text(), true});
         block = block.next();
     }
@@ -172,6 +172,13 @@ QList<LogPane::Line> LogPane::lines()
             line.endsLine = stamp.endsLine;
         }
         lines.append(line);
+    }
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    for (const PendingLine &pending : pending_) {
+        const QStringList parts = pending.text.split(lineEnd);
+        for (int i = 0; i < parts.size(); ++i)
+            lines.append({QDateTime::fromMSecsSinceEpoch(pending.stamp.msecs), parts[i],
+                i + 1 < parts.size() || pending.stamp.endsLine});
     }
     return lines;
 }

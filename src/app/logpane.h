@@ -40,8 +40,8 @@ public:
         QString text;
         bool endsLine = true;
     };
-    // What the pane holds now, oldest first.
-    QList<Line> lines();
+    // What the pane holds and what waits to be shown, oldest first.
+    QList<Line> lines() const;
 
 private:
     void trim();
