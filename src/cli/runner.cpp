@@ -254,7 +254,8 @@ void Runner::logTraffic(const QString &port, bool sent, const QString &text)
         return;
     const QString line = QStringLiteral("%1 %2 %3 %4\n")
                              .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs), port,
-                                 sent ? QStringLiteral(">") : QStringLiteral("<"), escaped(text));
+                                 sent ? QStringLiteral(">") : QStringLiteral("<"),
+                                 escaped(logMasks_[port].feed(text)));
     logFile_.write(line.toUtf8());
 }
 

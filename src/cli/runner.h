@@ -3,6 +3,7 @@
 // one event loop, reports progress, writes the files, the service record
 // and the frame log, and ends the loop with the worst exit status.
 #include <QFile>
+#include <QHash>
 #include <QJsonObject>
 #include <QList>
 #include <QMap>
@@ -11,6 +12,7 @@
 
 #include "cli/cliargs.h"
 #include "protocol/formvalues.h"
+#include "protocol/logmask.h"
 
 namespace Cli {
 
@@ -49,6 +51,9 @@ private:
     bool progressShown_ = false; // stderr is a terminal and not --quiet
     QMap<QString, QString> progressText_; // port -> its part of the progress line
     QFile logFile_;
+    // Per port: passwords and access codes never reach the log file, even
+    // when the device's answer brings them in pieces.
+    QHash<QString, LogMask::Stream> logMasks_;
     QTextStream out_;
     QTextStream err_;
 };
