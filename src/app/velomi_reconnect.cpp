@@ -97,6 +97,10 @@ void Velomi::tryReconnect()
 {
     if (deviceWait_ == DeviceWait::None)
         return;
+    if (deviceWait_ == DeviceWait::Unplug && !reconnectAutomaticallyAction_->isChecked()) {
+        stopWaitingForDevice(); // switched off while waiting
+        return;
+    }
     const QString path = openedPort_.locate();
     if (path.isEmpty())
         return; // the watcher calls again when ports come or go
