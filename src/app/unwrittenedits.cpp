@@ -102,6 +102,17 @@ void UnwrittenEdits::acceptWritten(const FormValues &values)
     refreshAll();
 }
 
+FormValues UnwrittenEdits::edits(const FormValues &current) const
+{
+    FormValues out;
+    if (!hasBaseline_)
+        return out;
+    for (const QString &name : current.names())
+        if (baseline_.contains(name) && baseline_.value(name) != current.value(name))
+            out.merge(current.subset({name}));
+    return out;
+}
+
 void UnwrittenEdits::clearBaseline()
 {
     baseline_ = FormValues();

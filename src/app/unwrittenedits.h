@@ -38,6 +38,8 @@ public:
     void setBaseline(const FormValues &values);
     // The device acknowledged these values (a write): they join the baseline.
     void acceptWritten(const FormValues &values);
+    // Of `current`, the values that differ from the baseline.
+    FormValues edits(const FormValues &current) const;
     // Nothing read on this connection: no page is marked.
     void clearBaseline();
     bool hasBaseline() const { return hasBaseline_; }

@@ -47,8 +47,8 @@ Velomi::Velomi(const Options &options, QWidget *parent) : QMainWindow(parent), o
     connectSafetyNet();
     setupMenus();
     setupLog();
-    setupUnwrittenEdits();
     setupConfigSheet();
+    setupUnwrittenEdits();
     setupLanguageMenu();
     setupReconnect();
     connect(serialManager_, &Link::linkLost, this, &Velomi::onLinkLost);

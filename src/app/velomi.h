@@ -347,6 +347,9 @@ private:
     FormValues sentPageValues_;
     UnwrittenEdits *unwrittenEdits_ = nullptr;
     FormValues valuesBeforeRead_; // while a read runs
+    // Edits a page write did not send, kept from its read-back's replacing them.
+    FormValues editsKeptFromReadBack_;
+    void restoreEditsKeptFromReadBack();
     FormValues undoReadValues_; // what the last read replaced, until undone
     QAction *undoReadAction_ = nullptr;
     QAction *verifyAfterWritingAction_ = nullptr;

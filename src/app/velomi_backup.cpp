@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <utility>
 
@@ -90,10 +91,15 @@ void Velomi::connectSafetyNet()
         unwrittenEdits_->acceptWritten(valuesOnPages(writtenByWriteAll_, pages));
         startReadBack(writtenByWriteAll_, pages, tr("Write All"));
     });
-    connect(session_, &Session::pageWriteSent, this, [this](const QString &page) {
-        sentPage_ = page;
-        sentPageValues_ = valuesOnPages(pageValues(), {page});
-    });
+    connect(session_, &Session::pageWriteSent, this,
+        [this](const QString &page, const QStringList &fields) {
+            // Only what the write was made of: another section of the page
+            // may hold edits this button does not send.
+            sentPage_ = page;
+            const FormValues values = pageValues();
+            sentPageValues_
+                = valuesOnPages(fields.isEmpty() ? values : values.subset(fields), {page});
+        });
     connect(session_, &Session::pageWriteSucceeded, this, [this](const QString &page) {
         if (page != sentPage_)
             return;
@@ -108,6 +114,9 @@ void Velomi::startReadBack(
     const FormValues &values, const QStringList &pages, const QString &writer)
 {
     readBackCheck_ = {values, pages, writer};
+    // The read-back replaces every page; what it did not write is not the
+    // device's to overwrite.
+    editsKeptFromReadBack_ = unwrittenEdits_->edits(pageValues());
     readBackNames_.clear();
     readBackPending_ = true;
     session_->startReadBack();
@@ -161,7 +170,8 @@ void Velomi::finishReadBack()
     const QStringList written = shownPageTitles(check.pages);
     QStringList lines;
     for (const auto &d : sheet.compare(check.written, pageValues()))
-        if (written.contains(d.page) && readBackNames_.contains(d.name))
+        if (written.contains(d.page) && check.written.contains(d.name)
+            && readBackNames_.contains(d.name))
             lines << tr("%1, %2: written \"%3\", read back \"%4\"")
                          .arg(d.page, d.caption, d.left, d.right);
     if (lines.isEmpty()) {
@@ -217,9 +227,24 @@ void Velomi::setupUnwrittenEdits()
         const FormValues before = std::exchange(valuesBeforeRead_, {});
         undoReadValues_ = pageValues() != before ? before : FormValues();
         undoReadAction_->setEnabled(!undoReadValues_.isEmpty());
+        // A read-back that ends without finishing gives the edits back too
+        // (a finished one has done so by then: its end follows at once).
+        QTimer::singleShot(0, this, &Velomi::restoreEditsKeptFromReadBack);
     });
-    connect(session_, &Session::readFinished, this,
-        [this] { unwrittenEdits_->setBaseline(pageValues()); });
+    connect(session_, &Session::readFinished, this, [this] {
+        unwrittenEdits_->setBaseline(pageValues());
+        restoreEditsKeptFromReadBack(); // after the baseline: they show as unwritten
+    });
+}
+
+void Velomi::restoreEditsKeptFromReadBack()
+{
+    if (editsKeptFromReadBack_.isEmpty())
+        return;
+    const FormValues edits = std::exchange(editsKeptFromReadBack_, {});
+    unwrittenEdits_->setSuspended(true);
+    applyValues(edits);
+    unwrittenEdits_->setSuspended(false);
 }
 
 void Velomi::undoRead()

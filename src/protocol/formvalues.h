@@ -3,9 +3,11 @@
 // widget objectName -> value. Line edits and labels hold text, combo boxes and
 // stacked widgets an index, check boxes and radio buttons a checked state.
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 class FormValues
 {
@@ -24,14 +26,24 @@ public:
     QStringList names() const;
     bool isEmpty() const;
     int size() const;
+    // The values of those of `names` we hold.
+    FormValues subset(const QStringList &names) const;
     // Values of `other` replace ours where both name the same widget.
     void merge(const FormValues &other);
+
+    // Names looked up through text(), index(), checked(), contains() or
+    // value() of this set (and its copies) are added to `log`: what a
+    // writer read is what it sent.
+    void logReadsTo(const std::shared_ptr<QSet<QString>> &log) { reads_ = log; }
 
     bool operator==(const FormValues &other) const;
     bool operator!=(const FormValues &other) const { return !(*this == other); }
 
 private:
+    const QString &read(const QString &name) const;
+
     QMap<QString, QVariant> values_;
+    std::shared_ptr<QSet<QString>> reads_;
 };
 
 // Widget enabled (or visible) states by objectName.

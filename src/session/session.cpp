@@ -171,7 +171,13 @@ bool Session::sendGuarded(const QString &body)
     return true;
 }
 
-FormValues Session::formValues() const { return formSource_ ? formSource_() : FormValues(); }
+FormValues Session::formValues() const
+{
+    FormValues values = formSource_ ? formSource_() : FormValues();
+    if (formReads_)
+        values.logReadsTo(formReads_);
+    return values;
+}
 
 void Session::emitDecoded(const FormValues &values, const QList<Notice> &notices)
 {

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 
@@ -195,7 +196,8 @@ signals:
     void readingChanged(bool reading);
     // A page's own Write button sent its frame (page: the tab's title), and
     // later the device acknowledged it, once its message was seen.
-    void pageWriteSent(const QString &page);
+    // `fields`: the page values the write was made of; empty: the whole page.
+    void pageWriteSent(const QString &page, const QStringList &fields);
     void pageWriteSucceeded(const QString &page);
     // Write All ended with success and its message was seen.
     void writeAllFinished();
@@ -215,7 +217,11 @@ private:
     class Scope
     {
     public:
-        explicit Scope(Session &s) : s_(s) { ++s_.depth_; }
+        explicit Scope(Session &s) : s_(s)
+        {
+            if (s_.depth_++ == 0)
+                s_.formReads_ = std::make_shared<QSet<QString>>();
+        }
         ~Scope()
         {
             if (--s_.depth_ == 0)
@@ -303,6 +309,8 @@ private:
     bool dispatchAgain_ = false;
     bool errorReported_ = false; // the error in receivedText was already shown
     int depth_ = 0; // open Scopes; notices wait until it is 0
+    // The page values the outermost open Scope looked up: what a page write sent.
+    std::shared_ptr<QSet<QString>> formReads_;
     QList<Queued> queued_;
 
     QTimer dispatchTimer_;

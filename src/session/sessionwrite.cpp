@@ -30,7 +30,9 @@ void Session::pageWriteDone(Sent sent, const QString &page)
     if (sent != Sent::Yes)
         return;
     pageWriteAwaited_ = page;
-    emit pageWriteSent(page);
+    QStringList fields = formReads_ ? formReads_->values() : QStringList();
+    fields.sort();
+    emit pageWriteSent(page, fields);
 }
 
 Session::Sent Session::doWrite(const QString &body)
@@ -169,9 +171,10 @@ void Session::deleteSensor(const QString &zone) { sendCommand(SensorCodec::remov
 void Session::writeReports()
 {
     Scope scope(*this);
-    // The rows go one per acknowledgement: the page's write ends with the last.
+    // The rows go one per acknowledgement: the page's write ends with the
+    // last, and it sends the whole page.
     if (doReportRow(1) == Sent::Yes)
-        emit pageWriteSent(PageWriteReport);
+        emit pageWriteSent(PageWriteReport, {});
 }
 
 void Session::stepReportWrite()

@@ -97,6 +97,10 @@ void UnwrittenTest::verifyAfterWritingNamesWhatThePageWriteLost()
     const auto off = qScopeGuard([&] { w.verifyAfterWritingAction()->setChecked(false); });
     QVERIFY(w.comboBox_gudt_normal->currentText() != QLatin1String("15 sec"));
     w.comboBox_gudt_normal->setCurrentText(QStringLiteral("15 sec"));
+    // On the same page, but sent by another Write button: neither reported
+    // as lost nor overwritten by the read-back.
+    const QString callerId = w.lineEdit_call_id1->text() + QStringLiteral("9");
+    w.lineEdit_call_id1->setText(callerId);
 
     t.recorder.shown.clear();
     QTest::mouseClick(w.pushButtonSet, Qt::LeftButton);
@@ -117,6 +121,9 @@ void UnwrittenTest::verifyAfterWritingNamesWhatThePageWriteLost()
     QVERIFY2(warnings.first().contains(
                  QStringLiteral("Settings, Guard Time: written \"15 sec\", read back \"10 sec\"")),
         qPrintable(warnings.first()));
+    QCOMPARE(warnings.first().count(QLatin1Char('\n')), 1);
+    QVERIFY(QTest::qWaitFor([&] { return w.lineEdit_call_id1->text() == callerId; }, 5000));
+    QVERIFY(w.pagesWithUnwrittenEdits().contains(QStringLiteral("Settings")));
     QVERIFY(!t.saw(ReadDone));
 }
 
