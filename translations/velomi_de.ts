@@ -5,610 +5,619 @@
     <name>Acknowledgement</name>
     <message>
         <source>Add Device command success!  </source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl Gerät hinzufügen erfolgreich!  </translation>
     </message>
     <message>
         <source>Delete Device command success!  </source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl Gerät löschen erfolgreich!  </translation>
     </message>
     <message>
         <source>Reboot Device OK, please wait 30 seconds!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteneustart OK, bitte 30 Sekunden warten!</translation>
     </message>
     <message>
         <source>Reboot GSM OK, please wait 30 seconds!</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM-Neustart OK, bitte 30 Sekunden warten!</translation>
     </message>
     <message>
         <source>Factory Reset OK, please wait 30 seconds!</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksreset OK, bitte 30 Sekunden warten!</translation>
     </message>
     <message>
         <source>Factory Mode OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksmodus OK!</translation>
     </message>
     <message>
         <source>Write command error! Check your Latitude &quot;and&quot; &quot;Longitude&quot; value</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreibbefehl! Prüfen Sie die Werte &quot;Breitengrad&quot; und &quot;Längengrad&quot;</translation>
     </message>
     <message>
         <source>Write command error!  </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreibbefehl!  </translation>
     </message>
     <message>
         <source>Geo-fence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence:</translation>
     </message>
     <message>
         <source>Forbidden-zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrzone:</translation>
     </message>
     <message>
         <source>Write command success!  </source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibbefehl erfolgreich!  </translation>
     </message>
 </context>
 <context>
     <name>AddSensorDialog</name>
     <message>
         <source>Add Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Sensor</translation>
     </message>
     <message>
         <source>Sensor ID( HEX. )</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor-ID( HEX. )</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>CompareDialog</name>
     <message>
         <source>Show equal settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleiche Einst. zeigen</translation>
     </message>
     <message>
         <source>Apply selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl übernehmen</translation>
     </message>
     <message>
         <source>Compare with profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Profil vergleichen</translation>
     </message>
     <message>
         <source>%1 holds what the pages hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält dasselbe wie die Seiten.</translation>
     </message>
     <message>
         <source>1 setting of %1 differs from the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Einstellung von %1 weicht von den Seiten ab.</translation>
     </message>
     <message>
         <source>%1 settings of %2 differ from the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einstellungen von %2 weichen von den Seiten ab.</translation>
     </message>
 </context>
 <context>
     <name>ConfigSheet</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Report destinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldeziele</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe</translation>
     </message>
     <message>
         <source>Geo-fences</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofences</translation>
     </message>
     <message>
         <source>Centre or vertices (latitude, longitude)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelpunkt oder Ecken (Breitengrad, Längengrad)</translation>
     </message>
     <message>
         <source>Radius (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius (m)</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsblatt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Tool version</source>
-        <translation type="unfinished"></translation>
+        <translation>Tool-Version</translation>
     </message>
     <message>
         <source>Model and version</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell und Version</translation>
     </message>
     <message>
         <source>IMEI</source>
-        <translation type="unfinished"></translation>
+        <translation>IMEI</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Paired sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekoppelte Sensoren</translation>
     </message>
     <message>
         <source>No sensor is paired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Sensor gekoppelt.</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone</translation>
     </message>
 </context>
 <context>
     <name>DifferenceList</name>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
     <name>FirmwareUpgrade</name>
     <message>
         <source>&lt;h2&gt; Read file !&lt;/h2&gt;&lt;p&gt; </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt; Datei lesen !&lt;/h2&gt;&lt;p&gt; </translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>File too large! %1 bytes, at most %2 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zu groß! %1 Bytes, höchstens %2 Bytes.</translation>
     </message>
     <message>
         <source>Cannot open the file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>File Length Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateilängenfehler!</translation>
     </message>
     <message>
         <source>Port not opened!</source>
-        <translation type="unfinished"></translation>
+        <translation>Port nicht geöffnet!</translation>
     </message>
     <message>
         <source>Upgrade error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Upgrade-Fehler!</translation>
     </message>
     <message>
         <source>Upgrade File Length Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Upgrade-Dateilängenfehler!</translation>
     </message>
     <message>
         <source>MG Upgrade Finish. Please wait 30 seconds!</source>
-        <translation type="unfinished"></translation>
+        <translation>MG-Upgrade beendet. Bitte 30 Sekunden warten!</translation>
     </message>
     <message>
         <source>MG Upgrade Failure!</source>
-        <translation type="unfinished"></translation>
+        <translation>MG-Upgrade fehlgeschlagen!</translation>
     </message>
     <message>
         <source>MG Upgrade Failure!<byte value="xd"/>
 The device stopped answering for %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>MG-Update fehlgeschlagen!<byte value="xd"/>
+Das Gerät hat %1 Sekunden lang nicht geantwortet.</translation>
     </message>
     <message>
         <source>Total elapsed timer %1:%2 </source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdauer %1:%2 </translation>
     </message>
 </context>
 <context>
     <name>Frame</name>
     <message>
         <source>%1 may not contain &quot;,&quot;, &quot;;&quot; or control characters!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 darf kein &quot;,&quot;, &quot;;&quot; oder Steuerzeichen enthalten!</translation>
     </message>
 </context>
 <context>
     <name>GeoFenceCodec</name>
     <message>
         <source>Max 10000 Meters!</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 10000 Meter!</translation>
     </message>
     <message>
         <source>Min 200 Meters!</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. 200 Meter!</translation>
     </message>
     <message>
         <source>Digits only!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Ziffern!</translation>
     </message>
     <message>
         <source>Decimal six!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs Dezimalstellen!</translation>
     </message>
     <message>
         <source>Geo-fence idx error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence-Index-Fehler!</translation>
     </message>
     <message>
         <source>Positive number only!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur positive Zahlen!</translation>
     </message>
     <message>
         <source>Version T37, T6_QX, T6_QX_P9, T35, T9 or T2 ?? GeoFence Format Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Version T37, T6_QX, T6_QX_P9, T35, T9 oder T2 ?? Geofence-Formatfehler!</translation>
     </message>
     <message>
         <source>Forbidden-zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrzone:</translation>
     </message>
     <message>
         <source>Geo-fence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence:</translation>
     </message>
 </context>
 <context>
     <name>InactivityCodec</name>
     <message>
         <source>para0</source>
-        <translation type="unfinished"></translation>
+        <translation>para0</translation>
     </message>
     <message>
         <source>para1</source>
-        <translation type="unfinished"></translation>
+        <translation>para1</translation>
     </message>
     <message>
         <source>para2</source>
-        <translation type="unfinished"></translation>
+        <translation>para2</translation>
     </message>
 </context>
 <context>
     <name>LogPane</name>
     <message>
         <source>[... %1 characters of older log dropped ...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[... %1 Zeichen älteres Log verworfen ...]</translation>
     </message>
 </context>
 <context>
     <name>ManageSerialPort</name>
     <message>
         <source>The port is already open</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port ist bereits offen</translation>
     </message>
 </context>
 <context>
     <name>OpenFailure</name>
     <message>
         <source>%1 (pid %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (pid %2)</translation>
     </message>
     <message>
         <source>If no other program is using the port, your user may lack access to serial ports: sudo usermod -aG dialout $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzt kein anderes Programm den Port, fehlt Ihrem Benutzer eventuell der Zugriff auf serielle Ports: sudo usermod -aG dialout $USER, dann neu anmelden.</translation>
     </message>
     <message>
         <source>Another program is using the port; close it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm nutzt den Port; schließen Sie es und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>Only the port&apos;s owner may open it. Install the tool&apos;s udev rule (README, Troubleshooting) so the logged-in user may open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur der Besitzer des Ports darf ihn öffnen. Installieren Sie die udev-Regel des Tools (README, Fehlerbehebung), damit der angemeldete Benutzer ihn öffnen darf.</translation>
     </message>
     <message>
         <source>The port belongs to group %1; you were added to it after this session started. Log out and log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port gehört der Gruppe %1; Sie wurden nach dem Start dieser Sitzung hinzugefügt. Ab- und wieder anmelden.</translation>
     </message>
     <message>
         <source>The port belongs to group %1; you are not in it. Run: sudo usermod -aG %1 $USER, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port gehört der Gruppe %1; Sie sind nicht Mitglied. Ausführen: sudo usermod -aG %1 $USER, dann neu anmelden.</translation>
     </message>
     <message>
         <source>Can&apos;t open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The port is held by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port wird von %1 belegt.</translation>
     </message>
     <message>
         <source>ModemManager takes this port for a modem. Stop it while you work (sudo systemctl stop ModemManager) or install the tool&apos;s udev rule, which tells ModemManager to leave the device alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager hält diesen Port für ein Modem. Beenden Sie ihn während der Arbeit (sudo systemctl stop ModemManager) oder installieren Sie die udev-Regel des Tools, die ModemManager das Gerät ignorieren lässt.</translation>
     </message>
     <message>
         <source>The braille driver brltty takes some USB serial adapters. If you use no braille display, remove it (sudo apt remove brltty) or disable its udev rules (sudo systemctl mask brltty-udev.service), then plug the device in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Braillezeilen-Treiber brltty belegt manche USB-Seriell-Adapter. Ohne Braillezeile entfernen Sie ihn (sudo apt remove brltty) oder deaktivieren seine udev-Regeln (sudo systemctl mask brltty-udev.service) und stecken das Gerät neu ein.</translation>
     </message>
 </context>
 <context>
     <name>PortNames</name>
     <message>
         <source>Description: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung: %1</translation>
     </message>
     <message>
         <source>Manufacturer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller: %1</translation>
     </message>
     <message>
         <source>Serial number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer: %1</translation>
     </message>
     <message>
         <source>USB ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-ID: %1</translation>
     </message>
     <message>
         <source>By id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach ID: %1</translation>
     </message>
 </context>
 <context>
     <name>ProfileDialog</name>
     <message>
         <source>Profile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilverwaltung</translation>
     </message>
     <message>
         <source>Profile List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilliste:</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Delete Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Module:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul:</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 Profile:</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Profil:</translation>
     </message>
     <message>
         <source>Do you want to delete <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie löschen: <byte value="xd"/>
+</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 Are you sure? <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+Sind Sie sicher? <byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Delete <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen <byte value="xd"/>
+</translation>
     </message>
     <message>
         <source><byte value="xd"/>
  failed !<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+ fehlgeschlagen !<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source><byte value="xd"/>
  success !</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>
+ erfolgreich !</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>The folder %1 could not be opened in the file manager.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht im Dateimanager geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>ProfileNameDialog</name>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Profil</translation>
     </message>
     <message>
         <source>New Profile name</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Profilname</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>File name has been used!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname bereits vergeben!</translation>
     </message>
     <message>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Save Profile As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil speichern unter ...</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is too large for a profile</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für ein Profil</translation>
     </message>
     <message>
         <source>%1 is not a profile: no line names a setting of the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Profil: Keine Zeile nennt eine Einstellung der Seiten.</translation>
     </message>
 </context>
 <context>
     <name>ReportCodec</name>
     <message>
         <source>Report idx error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungs-Index-Fehler!</translation>
     </message>
     <message>
         <source>Report destination %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldeziel %1</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupDialog</name>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Restore backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup wiederherstellen</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Filter by device</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Gerät filtern</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät:</translation>
     </message>
     <message>
         <source>Backups in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backups in %1</translation>
     </message>
     <message>
         <source>There are no backups yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Backups vorhanden.</translation>
     </message>
     <message>
         <source>No backup of such a device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Backup eines solchen Geräts.</translation>
     </message>
     <message>
         <source>The pages hold what this backup holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten enthalten dasselbe wie dieses Backup.</translation>
     </message>
     <message>
         <source>1 setting differs from the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Einstellung weicht von den Seiten ab.</translation>
     </message>
     <message>
         <source>%1 settings differ from the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einstellungen weichen von den Seiten ab.</translation>
     </message>
 </context>
 <context>
     <name>SensorCodec</name>
     <message>
         <source>Velomi Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomi Tool</translation>
     </message>
     <message>
         <source>Device type str is NULL ! Please read again !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätetyp-String ist NULL ! Bitte erneut lesen !</translation>
     </message>
     <message>
         <source>Sensor ID error!(format1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor-ID-Fehler!(Format1)</translation>
     </message>
     <message>
         <source>Sensor ID error!(format2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor-ID-Fehler!(Format2)</translation>
     </message>
 </context>
 <context>
@@ -619,64 +628,65 @@ Are you sure? <byte value="xd"/>
     </message>
     <message>
         <source>T9_W5 or T47 or T41 or T68 only!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur T9_W5, T47, T41 oder T68!</translation>
     </message>
     <message>
         <source>Geo fence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence:</translation>
     </message>
     <message>
         <source>Read stopped: the answer to &quot;RPT?:%1&quot; names no destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen abgebrochen: Die Antwort auf &quot;RPT?:%1&quot; nennt kein Ziel.</translation>
     </message>
     <message>
         <source>Report write</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung schreiben</translation>
     </message>
     <message>
         <source>Sensor list</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorliste</translation>
     </message>
     <message>
         <source>Write All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schreiben</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Serial Port is not open! &quot;Write All&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port ist nicht offen! &quot;Alle schreiben&quot;</translation>
     </message>
     <message>
         <source>Read the configuration of a supported device first! &quot;Write All&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuerst die Konfiguration eines unterstützten Geräts lesen! &quot;Alle schreiben&quot;</translation>
     </message>
     <message>
         <source>Port not opened!</source>
-        <translation type="unfinished"></translation>
+        <translation>Port nicht geöffnet!</translation>
     </message>
     <message>
         <source>The device refused &quot;%1&quot;. %2 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat &quot;%1&quot; abgelehnt. %2 abgebrochen.</translation>
     </message>
     <message>
         <source>The device did not answer &quot;%1&quot;. %2 stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat auf &quot;%1&quot; nicht geantwortet. %2 abgebrochen.</translation>
     </message>
     <message>
         <source>Serial Port is not open! &quot;Read&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port ist nicht offen! &quot;Lesen&quot;</translation>
     </message>
     <message>
         <source>Write command success!  </source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibbefehl erfolgreich!  </translation>
     </message>
     <message>
         <source>MG Upgrade Failure!<byte value="xd"/>
 The port was closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>MG-Update fehlgeschlagen!<byte value="xd"/>
+Der Port wurde geschlossen.</translation>
     </message>
     <message>
         <source>Write all configuration success!</source>
@@ -684,148 +694,152 @@ The port was closed.</source>
     </message>
     <message>
         <source>Write All stopped: check the value on the &quot;%1&quot; page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schreiben abgebrochen: Wert auf der Seite &quot;%1&quot; prüfen.</translation>
     </message>
     <message>
         <source>Countdown finish. Read Configuration!</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown beendet. Konfiguration lesen!</translation>
     </message>
 </context>
 <context>
     <name>SmsCodec</name>
     <message>
         <source>Min. %1 Max. %2-characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. %1 Max. %2 Zeichen</translation>
     </message>
     <message>
         <source>Keyword length error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichwort: Längenfehler!</translation>
     </message>
     <message>
         <source>SMS Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS-Stichwort</translation>
     </message>
     <message>
         <source>Access Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangscode</translation>
     </message>
     <message>
         <source>Min. 4 Max. 8-characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. 4 Max. 8 Zeichen</translation>
     </message>
     <message>
         <source>APN Name</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-Name</translation>
     </message>
     <message>
         <source>APN User</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-Benutzer</translation>
     </message>
     <message>
         <source>APN Password</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-Passwort</translation>
     </message>
     <message>
         <source>XML User</source>
-        <translation type="unfinished"></translation>
+        <translation>XML-Benutzer</translation>
     </message>
     <message>
         <source>XML Password</source>
-        <translation type="unfinished"></translation>
+        <translation>XML-Passwort</translation>
     </message>
     <message>
         <source>Caller ID1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufer-ID1</translation>
     </message>
     <message>
         <source>Caller ID2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufer-ID2</translation>
     </message>
     <message>
         <source>Digits only !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Ziffern !</translation>
     </message>
     <message>
         <source>Max. telephone number %1 digits !</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummer max. %1 Ziffern !</translation>
     </message>
 </context>
 <context>
     <name>UnwrittenEdits</name>
     <message>
         <source>Changed here since the device was last read or written</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier geändert seit dem letzten Lesen oder Schreiben des Geräts</translation>
     </message>
 </context>
 <context>
     <name>Velomi</name>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>A firmware upgrade is running. Closing now stops it, and the device may be left without working firmware.
 
 Stop the upgrade and close?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Firmware-Upgrade läuft. Schließen bricht es ab, und das Gerät bleibt eventuell ohne funktionierende Firmware.
+
+Upgrade abbrechen und schließen?</translation>
     </message>
     <message>
         <source>&lt;h3&gt; Velomi PC Tool&lt;/h3&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt; Velomi PC Tool&lt;/h3&gt;%1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Backup saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup gespeichert: %1</translation>
     </message>
     <message>
         <source>%1
 
 Go on without a backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Ohne Backup fortfahren?</translation>
     </message>
     <message>
         <source>%1, %2: written &quot;%3&quot;, read back &quot;%4&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: geschrieben &quot;%3&quot;, zurückgelesen &quot;%4&quot;</translation>
     </message>
     <message>
         <source>The device holds what was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät enthält, was geschrieben wurde.</translation>
     </message>
     <message>
         <source>Factory Reset sets every setting of the device back to its factory value. Reset the device?</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksreset setzt jede Einstellung des Geräts auf ihren Werkswert zurück. Gerät zurücksetzen?</translation>
     </message>
     <message>
         <source>Write all config. ZAROrazram, APN, Report and Settings tabs. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Konfiguration schreiben: Reiter ZAROrazram, APN, Meldung und Einstellungen. Sind Sie sicher?</translation>
     </message>
     <message>
         <source>Write all config. ZAROrazram, APN, Report, Geo-fence and Settings tabs. Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Konfiguration schreiben: Reiter ZAROrazram, APN, Meldung, Geofence und Einstellungen. Sind Sie sicher?</translation>
     </message>
     <message>
         <source>No backup can be made: nothing was read from the device since the port opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Backup möglich: Seit dem Öffnen des Ports wurde nichts vom Gerät gelesen.</translation>
     </message>
     <message>
         <source>Velomi Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomi Tool</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Images (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.*)</translation>
     </message>
     <message>
         <source>Compare with profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Profil vergleichen</translation>
     </message>
     <message>
         <source>System default</source>
@@ -841,257 +855,263 @@ Go on without a backup?</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Restore backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup wiederherstellen...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Open port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Close port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port &amp;schließen</translation>
     </message>
     <message>
         <source>Ctrl+Shift+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Shift+O</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesen</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+R</translation>
     </message>
     <message>
         <source>&amp;Write All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle schreiben</translation>
     </message>
     <message>
         <source>Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+W</translation>
     </message>
     <message>
         <source>Compare with profile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Profil vergleichen...</translation>
     </message>
     <message>
         <source>Profiles and backups (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile und Backups (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The device was disconnected.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät wurde getrennt.
+%1</translation>
     </message>
     <message>
         <source>The profile keeps these fields only up to their first &quot;:&quot;:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil speichert diese Felder nur bis zum ersten &quot;:&quot;:
+%1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>ComPort: Disconnect ...</source>
-        <translation type="unfinished"></translation>
+        <translation>ComPort: Getrennt ...</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Emergency</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Enable(Ring)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein(Klingeln)</translation>
     </message>
     <message>
         <source>Enable(Auto-Answer)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein(Auto-Annahme)</translation>
     </message>
     <message>
         <source>Close the window anyway? The changes are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster trotzdem schließen? Die Änderungen gehen verloren.</translation>
     </message>
     <message>
         <source>Cann&apos;t find default file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Standarddatei nicht gefunden!</translation>
     </message>
     <message>
         <source>Cannot write the sensor list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorliste %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Write All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schreiben</translation>
     </message>
     <message>
         <source>the Write button of the %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben-Schaltfläche der Seite %1</translation>
     </message>
     <message>
         <source>The device does not hold every setting %1 wrote:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät enthält nicht jede Einstellung, die geschrieben wurde (%1):
+%2</translation>
     </message>
     <message>
         <source>Undo read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen rückgängig</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben prüfen</translation>
     </message>
     <message>
         <source>Undo read waits until the device has answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Lesen rückgängig“ wartet, bis das Gerät geantwortet hat.</translation>
     </message>
     <message>
         <source>The values the read replaced are back; they are not written to the device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vom Lesen ersetzten Werte sind zurück; sie werden nicht ins Gerät geschrieben.</translation>
     </message>
     <message>
         <source>These pages hold changes that are not written to the device: %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seiten enthalten Änderungen, die nicht ins Gerät geschrieben sind: %1.
+
+%2</translation>
     </message>
     <message>
         <source>Device ID Length error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-ID: Längenfehler!</translation>
     </message>
     <message>
         <source>Select delete device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu löschendes Gerät wählen!</translation>
     </message>
     <message>
         <source>&lt;h2&gt; read file !&lt;/h2&gt;&lt;p&gt; cancel  timer stop !</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt; Datei lesen !&lt;/h2&gt;&lt;p&gt; Abbruch  Timer gestoppt !</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>ComPort: Connected...</source>
-        <translation type="unfinished"></translation>
+        <translation>ComPort: Verbunden...</translation>
     </message>
     <message>
         <source>Close the port anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Port trotzdem schließen?</translation>
     </message>
     <message>
         <source>ComPort: Disconnect...</source>
-        <translation type="unfinished"></translation>
+        <translation>ComPort: Getrennt...</translation>
     </message>
     <message>
         <source>Current Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Einstellung</translation>
     </message>
     <message>
         <source>Profile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilverwaltung</translation>
     </message>
     <message>
         <source>Cann&apos;t find the default file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Standarddatei nicht gefunden !</translation>
     </message>
     <message>
         <source>Cann&apos;t find the file ! <byte value="xd"/>
 Please new Profile !</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden ! <byte value="xd"/>
+Bitte neues Profil anlegen !</translation>
     </message>
     <message>
         <source>Save file success!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei erfolgreich gespeichert!</translation>
     </message>
     <message>
         <source>Export configuration sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsblatt exportieren...</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>HTML (*.html *.htm)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML (*.html *.htm)</translation>
     </message>
     <message>
         <source>Export configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsblatt exportieren</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Configuration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsblatt</translation>
     </message>
     <message>
         <source>The configuration sheet is written as PDF (.pdf) or HTML (.html), not as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konfigurationsblatt wird als PDF (.pdf) oder HTML (.html) geschrieben, nicht als %1.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Configuration sheet written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsblatt nach %1 geschrieben</translation>
     </message>
     <message>
         <source>Save log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Log speichern...</translation>
     </message>
     <message>
         <source>Save log</source>
-        <translation type="unfinished"></translation>
+        <translation>Log speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt *.log);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt *.log);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Keep a log file</source>
-        <translation type="unfinished"></translation>
+        <translation>Logdatei führen</translation>
     </message>
     <message>
         <source>Where is the manual?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo ist das Handbuch?</translation>
     </message>
     <message>
         <source>The manual comes as manual pages: &quot;man velomi&quot; for this window and &quot;man velomi-cli&quot; for the command line. README.md, which comes with the tool, gives the same in short.
@@ -1099,197 +1119,204 @@ Please new Profile !</source>
 Profiles: %1
 Backups: %2
 Log files: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch liegt als Manpages vor: &quot;man velomi&quot; für dieses Fenster und &quot;man velomi-cli&quot; für die Kommandozeile. README.md, das dem Tool beiliegt, enthält dasselbe in Kurzform.
+
+Profile: %1
+Backups: %2
+Logdateien: %3</translation>
     </message>
     <message>
         <source>The log could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Log konnte nicht unter %1 gespeichert werden:
+%2</translation>
     </message>
     <message>
         <source>Log saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Log gespeichert unter %1</translation>
     </message>
     <message>
         <source>No log file is kept: the folder %1 cannot be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird keine Logdatei geführt: Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>No log file is kept: %1 cannot be written:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird keine Logdatei geführt: %1 kann nicht geschrieben werden:
+%2</translation>
     </message>
     <message>
         <source>The log file %1 could not be written and is no longer kept:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Logdatei %1 konnte nicht geschrieben werden und wird nicht mehr geführt:
+%2</translation>
     </message>
     <message>
         <source>Reconnect automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch neu verbinden</translation>
     </message>
     <message>
         <source>Waiting for the device to come back...</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis das Gerät zurück ist...</translation>
     </message>
     <message>
         <source>The device is back on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät ist wieder an %1.</translation>
     </message>
     <message>
         <source>The device did not come back within %1 seconds. Check its cable, then open the port again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat sich nicht innerhalb von %1 Sekunden zurückgemeldet. Kabel prüfen, dann den Port erneut öffnen.</translation>
     </message>
 </context>
 <context>
     <name>ZAROraz</name>
     <message>
         <source>Velomi Tool(T9_W5, T47, T41, T68) V0.38</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomi Tool(T9_W5, T47, T41, T68) V0.38</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parität</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>FlowCtrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Handshake</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil</translation>
     </message>
     <message>
         <source>Velomi</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomi</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>New Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Profil</translation>
     </message>
     <message>
         <source>Save Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil speichern</translation>
     </message>
     <message>
         <source>Save Profile As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Profile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilverwaltung</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen</translation>
     </message>
     <message>
         <source>Write All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle schreiben</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <source>Software Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>TextLabel</source>
-        <translation type="unfinished"></translation>
+        <translation>TextLabel</translation>
     </message>
     <message>
         <source>IMEI</source>
-        <translation type="unfinished"></translation>
+        <translation>IMEI</translation>
     </message>
     <message>
         <source>IMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>IMSI</translation>
     </message>
     <message>
         <source>Telecom</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <source>APN</source>
-        <translation type="unfinished"></translation>
+        <translation>APN</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>Packet Data Send &lt;bytes&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketdaten gesendet &lt;bytes&gt;</translation>
     </message>
     <message>
         <source>Packet Data Receive &lt;bytes&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketdaten empfangen &lt;bytes&gt;</translation>
     </message>
     <message>
         <source>Load Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen laden</translation>
     </message>
     <message>
         <source>SMS Program</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS-Programm</translation>
     </message>
     <message>
         <source>SMS Keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>SMS-Stichwort</translation>
     </message>
     <message>
         <source>KTVW</source>
-        <translation type="unfinished"></translation>
+        <translation>KTVW</translation>
     </message>
     <message>
         <source>Max 15 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 15 Zeichen</translation>
     </message>
     <message>
         <source>Access Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugangscode</translation>
     </message>
     <message>
         <source>4826</source>
@@ -1297,35 +1324,35 @@ Log files: %3</source>
     </message>
     <message>
         <source>4-8 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>4-8 Ziffern</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Save default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard speichern</translation>
     </message>
     <message>
         <source>Load default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard laden</translation>
     </message>
     <message>
         <source>APN Name</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-Name</translation>
     </message>
     <message>
         <source>internet</source>
-        <translation type="unfinished"></translation>
+        <translation>internet</translation>
     </message>
     <message>
         <source>APN User</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-Benutzer</translation>
     </message>
     <message>
         <source>APN Password</source>
-        <translation type="unfinished"></translation>
+        <translation>APN-Passwort</translation>
     </message>
     <message>
         <source>Mobility</source>
@@ -1333,139 +1360,139 @@ Log files: %3</source>
     </message>
     <message>
         <source>Enable Inactivity Monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktivitätsüberwachung aktivieren</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <source>Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitplan</translation>
     </message>
     <message>
         <source>Inactivity Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktivitätsintervall:</translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message>
         <source>2 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>4 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>6 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Stunden</translation>
     </message>
     <message>
         <source>8 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Stunden</translation>
     </message>
     <message>
         <source>12 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>12 Stunden</translation>
     </message>
     <message>
         <source>14 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>14 Stunden</translation>
     </message>
     <message>
         <source>16 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>16 Stunden</translation>
     </message>
     <message>
         <source>18 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>18 Stunden</translation>
     </message>
     <message>
         <source>20 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>20 Stunden</translation>
     </message>
     <message>
         <source>22 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>22 Stunden</translation>
     </message>
     <message>
         <source>24 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>24 Stunden</translation>
     </message>
     <message>
         <source>25 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Stunden</translation>
     </message>
     <message>
         <source>26 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>26 Stunden</translation>
     </message>
     <message>
         <source>28 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>28 Stunden</translation>
     </message>
     <message>
         <source>30 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Stunden</translation>
     </message>
     <message>
         <source>Warning Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwarnzeit:</translation>
     </message>
     <message>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>3 min</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>10 min</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>20 min</source>
-        <translation type="unfinished"></translation>
+        <translation>20 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>Start/End Action:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion Start/Ende:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>Inactivity Schedule 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktivität Zeitplan 1:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>0</source>
@@ -1713,143 +1740,143 @@ Log files: %3</source>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Interval:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervall:</translation>
     </message>
     <message>
         <source>Inactivity Schedule 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktivität Zeitplan 2:</translation>
     </message>
     <message>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>No:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>  Event</source>
-        <translation type="unfinished"></translation>
+        <translation>  Ereignis</translation>
     </message>
     <message>
         <source>   Type</source>
-        <translation type="unfinished"></translation>
+        <translation>   Typ</translation>
     </message>
     <message>
         <source>Group1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe1</translation>
     </message>
     <message>
         <source>Group2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe2</translation>
     </message>
     <message>
         <source>Group3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe3</translation>
     </message>
     <message>
         <source>Group4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe4</translation>
     </message>
     <message>
         <source>Group5</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe5</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Emergency</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Report2</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung2</translation>
     </message>
     <message>
         <source>  Follow-on:  </source>
-        <translation type="unfinished"></translation>
+        <translation>  Folgeaktion:  </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Voice, 2-way</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegensprechen</translation>
     </message>
     <message>
         <source>Talk only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur sprechen</translation>
     </message>
     <message>
         <source>Listen-in only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur mithören</translation>
     </message>
     <message>
         <source>Wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten</translation>
     </message>
     <message>
         <source>GSM On/Off Function</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM Ein/Aus-Funktion</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>XML Function</source>
-        <translation type="unfinished"></translation>
+        <translation>XML-Funktion</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Geo-fence</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence</translation>
     </message>
     <message>
         <source>No:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:1</translation>
     </message>
     <message>
         <source>Geo-fence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Circle Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisbereich</translation>
     </message>
     <message>
         <source>Polygon Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Polygonbereich</translation>
     </message>
     <message>
         <source>Latitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad:</translation>
     </message>
     <message>
         <source>-90 ~ 90</source>
@@ -1857,7 +1884,7 @@ Log files: %3</source>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad:</translation>
     </message>
     <message>
         <source>-180 ~ 180</source>
@@ -1865,59 +1892,59 @@ Log files: %3</source>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <source>200 ~ 10,000 Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>200 ~ 10.000 Meter</translation>
     </message>
     <message>
         <source>Polygon Vertex Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Polygonecken:</translation>
     </message>
     <message>
         <source>Latitude1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad1:</translation>
     </message>
     <message>
         <source>Longitude1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad1:</translation>
     </message>
     <message>
         <source>Latitude2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad2:</translation>
     </message>
     <message>
         <source>Longitude2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad2:</translation>
     </message>
     <message>
         <source>Latitude3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad3:</translation>
     </message>
     <message>
         <source>Longitude3:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad3:</translation>
     </message>
     <message>
         <source>Latitude4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breitengrad4:</translation>
     </message>
     <message>
         <source>Longitude4:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längengrad4:</translation>
     </message>
     <message>
         <source>No:2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:2</translation>
     </message>
     <message>
         <source>No:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.:3</translation>
     </message>
     <message>
         <source>Forbidden Zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrzonen</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -1925,127 +1952,127 @@ Log files: %3</source>
     </message>
     <message>
         <source>Guard Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Voralarmzeit</translation>
     </message>
     <message>
         <source>5 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>10 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>10 s</translation>
     </message>
     <message>
         <source>15 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>15 s</translation>
     </message>
     <message>
         <source>20 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>20 s</translation>
     </message>
     <message>
         <source>25 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>25 s</translation>
     </message>
     <message>
         <source>30 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>30 s</translation>
     </message>
     <message>
         <source>Guard Time Fall Sesor</source>
-        <translation type="unfinished"></translation>
+        <translation>Voralarmzeit Sturzsensor</translation>
     </message>
     <message>
         <source>Fall Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturzerkennung</translation>
     </message>
     <message>
         <source>Fall Sensor Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfindlichkeit Sturzsensor</translation>
     </message>
     <message>
         <source>Mobile Fall Detection Sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfindl. Sturzerkennung mobil</translation>
     </message>
     <message>
         <source>Auto Check-in Interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Routineruf-Intervall</translation>
     </message>
     <message>
         <source>2 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stunden</translation>
     </message>
     <message>
         <source>4 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Stunden</translation>
     </message>
     <message>
         <source>6 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Stunden</translation>
     </message>
     <message>
         <source>8 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>8 Stunden</translation>
     </message>
     <message>
         <source>12 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>12 Stunden</translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Tag</translation>
     </message>
     <message>
         <source>2 day</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Tage</translation>
     </message>
     <message>
         <source>3 day</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Tage</translation>
     </message>
     <message>
         <source>4 day</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Tage</translation>
     </message>
     <message>
         <source>5 day</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Tage</translation>
     </message>
     <message>
         <source>6 day</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Tage</translation>
     </message>
     <message>
         <source>7 day</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Tage</translation>
     </message>
     <message>
         <source>15 day</source>
-        <translation type="unfinished"></translation>
+        <translation>15 Tage</translation>
     </message>
     <message>
         <source>30 day</source>
-        <translation type="unfinished"></translation>
+        <translation>30 Tage</translation>
     </message>
     <message>
         <source>Auto Check-in Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Routineruf-Versatz</translation>
     </message>
     <message>
         <source>Supervision Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachungszeit</translation>
     </message>
     <message>
         <source>10 day</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Tage</translation>
     </message>
     <message>
         <source>Alarm &amp; Continuous GPS </source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm &amp; Dauer-GPS </translation>
     </message>
     <message>
         <source>Sleep Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlafmodus</translation>
     </message>
     <message>
         <source>Language</source>
@@ -2053,172 +2080,173 @@ Log files: %3</source>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>Callback Check Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückruf: Zugangscode prüfen</translation>
     </message>
     <message>
         <source>Press sensor button to end call</source>
-        <translation type="unfinished"></translation>
+        <translation>Anruf per Sensortaste beenden</translation>
     </message>
     <message>
         <source>Help Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe-Ereignis</translation>
     </message>
     <message>
         <source>Medical(100)</source>
-        <translation type="unfinished"></translation>
+        <translation>Medizinisch(100)</translation>
     </message>
     <message>
         <source>Emergency (101)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notfall (101)</translation>
     </message>
     <message>
         <source>Panic (120)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panik (120)</translation>
     </message>
     <message>
         <source>Speech Report Ack</source>
-        <translation type="unfinished"></translation>
+        <translation>Quittung Sprachmeldung</translation>
     </message>
     <message>
         <source>Off Hook</source>
-        <translation type="unfinished"></translation>
+        <translation>Abheben</translation>
     </message>
     <message>
         <source>Any DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede DTMF</translation>
     </message>
     <message>
         <source>Answer Incoming Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehende Anrufe annehmen</translation>
     </message>
     <message>
         <source>Incoming Call
  Check Access code</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingehender Anruf
+ Zugangscode prüfen</translation>
     </message>
     <message>
         <source>Two-way Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegensprech-Timer</translation>
     </message>
     <message>
         <source>1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>1 min</translation>
     </message>
     <message>
         <source>2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>2 min</translation>
     </message>
     <message>
         <source>4 min</source>
-        <translation type="unfinished"></translation>
+        <translation>4 min</translation>
     </message>
     <message>
         <source>6 min</source>
-        <translation type="unfinished"></translation>
+        <translation>6 min</translation>
     </message>
     <message>
         <source>7 min</source>
-        <translation type="unfinished"></translation>
+        <translation>7 min</translation>
     </message>
     <message>
         <source>8 min</source>
-        <translation type="unfinished"></translation>
+        <translation>8 min</translation>
     </message>
     <message>
         <source>9 min</source>
-        <translation type="unfinished"></translation>
+        <translation>9 min</translation>
     </message>
     <message>
         <source>11 min</source>
-        <translation type="unfinished"></translation>
+        <translation>11 min</translation>
     </message>
     <message>
         <source>12 min</source>
-        <translation type="unfinished"></translation>
+        <translation>12 min</translation>
     </message>
     <message>
         <source>13 min</source>
-        <translation type="unfinished"></translation>
+        <translation>13 min</translation>
     </message>
     <message>
         <source>14 min</source>
-        <translation type="unfinished"></translation>
+        <translation>14 min</translation>
     </message>
     <message>
         <source>16 min</source>
-        <translation type="unfinished"></translation>
+        <translation>16 min</translation>
     </message>
     <message>
         <source>17 min</source>
-        <translation type="unfinished"></translation>
+        <translation>17 min</translation>
     </message>
     <message>
         <source>18 min</source>
-        <translation type="unfinished"></translation>
+        <translation>18 min</translation>
     </message>
     <message>
         <source>19 min</source>
-        <translation type="unfinished"></translation>
+        <translation>19 min</translation>
     </message>
     <message>
         <source>21 min</source>
-        <translation type="unfinished"></translation>
+        <translation>21 min</translation>
     </message>
     <message>
         <source>22 min</source>
-        <translation type="unfinished"></translation>
+        <translation>22 min</translation>
     </message>
     <message>
         <source>23 min</source>
-        <translation type="unfinished"></translation>
+        <translation>23 min</translation>
     </message>
     <message>
         <source>24 min</source>
-        <translation type="unfinished"></translation>
+        <translation>24 min</translation>
     </message>
     <message>
         <source>25 min</source>
-        <translation type="unfinished"></translation>
+        <translation>25 min</translation>
     </message>
     <message>
         <source>26 min</source>
-        <translation type="unfinished"></translation>
+        <translation>26 min</translation>
     </message>
     <message>
         <source>27 min</source>
-        <translation type="unfinished"></translation>
+        <translation>27 min</translation>
     </message>
     <message>
         <source>28 min</source>
-        <translation type="unfinished"></translation>
+        <translation>28 min</translation>
     </message>
     <message>
         <source>29 min</source>
-        <translation type="unfinished"></translation>
+        <translation>29 min</translation>
     </message>
     <message>
         <source>60 min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>90 min</source>
-        <translation type="unfinished"></translation>
+        <translation>90 min</translation>
     </message>
     <message>
         <source>Callback Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückruf-Timer</translation>
     </message>
     <message>
         <source>120 min</source>
-        <translation type="unfinished"></translation>
+        <translation>120 min</translation>
     </message>
     <message>
         <source>Speaker volume level</source>
@@ -2226,23 +2254,23 @@ Log files: %3</source>
     </message>
     <message>
         <source>Mobile Silent</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobil lautlos</translation>
     </message>
     <message>
         <source>Guard Time Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Voralarmzeit-Ton</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Confirmation Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigungston</translation>
     </message>
     <message>
         <source>Voice Prompt</source>
@@ -2250,503 +2278,503 @@ Log files: %3</source>
     </message>
     <message>
         <source>Type 1: call progress messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 1: Ansagen zum Rufverlauf</translation>
     </message>
     <message>
         <source>Type 2: GSM signail  messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 2: Ansagen zum  GSM-Signal</translation>
     </message>
     <message>
         <source>Type 3: battery ( status ) progress messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 3: Ansagen zum Akku ( Status )</translation>
     </message>
     <message>
         <source>Type 4: battery power percentage messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 4: Ansagen zum Akkustand in Prozent</translation>
     </message>
     <message>
         <source>GPS Tracker Report</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS-Tracker-Meldung</translation>
     </message>
     <message>
         <source>Use Last Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Position nutzen</translation>
     </message>
     <message>
         <source>AGPS</source>
-        <translation type="unfinished"></translation>
+        <translation>AGPS</translation>
     </message>
     <message>
         <source>Caller ID1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufer-ID1</translation>
     </message>
     <message>
         <source>Caller ID2</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrufer-ID2</translation>
     </message>
     <message>
         <source>Geofence Alert and Continuous GPS report: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence-Alarm und Dauer-GPS-Meldung: </translation>
     </message>
     <message>
         <source>Report period</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldedauer</translation>
     </message>
     <message>
         <source>3 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Stunden</translation>
     </message>
     <message>
         <source>5 hours</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Stunden</translation>
     </message>
     <message>
         <source>Report interval timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldeintervall</translation>
     </message>
     <message>
         <source>31 min</source>
-        <translation type="unfinished"></translation>
+        <translation>31 min</translation>
     </message>
     <message>
         <source>32 min</source>
-        <translation type="unfinished"></translation>
+        <translation>32 min</translation>
     </message>
     <message>
         <source>33 min</source>
-        <translation type="unfinished"></translation>
+        <translation>33 min</translation>
     </message>
     <message>
         <source>34 min</source>
-        <translation type="unfinished"></translation>
+        <translation>34 min</translation>
     </message>
     <message>
         <source>35 min</source>
-        <translation type="unfinished"></translation>
+        <translation>35 min</translation>
     </message>
     <message>
         <source>36 min</source>
-        <translation type="unfinished"></translation>
+        <translation>36 min</translation>
     </message>
     <message>
         <source>37 min</source>
-        <translation type="unfinished"></translation>
+        <translation>37 min</translation>
     </message>
     <message>
         <source>38 min</source>
-        <translation type="unfinished"></translation>
+        <translation>38 min</translation>
     </message>
     <message>
         <source>39 min</source>
-        <translation type="unfinished"></translation>
+        <translation>39 min</translation>
     </message>
     <message>
         <source>40 min</source>
-        <translation type="unfinished"></translation>
+        <translation>40 min</translation>
     </message>
     <message>
         <source>41 min</source>
-        <translation type="unfinished"></translation>
+        <translation>41 min</translation>
     </message>
     <message>
         <source>42 min</source>
-        <translation type="unfinished"></translation>
+        <translation>42 min</translation>
     </message>
     <message>
         <source>43 min</source>
-        <translation type="unfinished"></translation>
+        <translation>43 min</translation>
     </message>
     <message>
         <source>44 min</source>
-        <translation type="unfinished"></translation>
+        <translation>44 min</translation>
     </message>
     <message>
         <source>45 min</source>
-        <translation type="unfinished"></translation>
+        <translation>45 min</translation>
     </message>
     <message>
         <source>46 min</source>
-        <translation type="unfinished"></translation>
+        <translation>46 min</translation>
     </message>
     <message>
         <source>47 min</source>
-        <translation type="unfinished"></translation>
+        <translation>47 min</translation>
     </message>
     <message>
         <source>48 min</source>
-        <translation type="unfinished"></translation>
+        <translation>48 min</translation>
     </message>
     <message>
         <source>49 min</source>
-        <translation type="unfinished"></translation>
+        <translation>49 min</translation>
     </message>
     <message>
         <source>50 min</source>
-        <translation type="unfinished"></translation>
+        <translation>50 min</translation>
     </message>
     <message>
         <source>51 min</source>
-        <translation type="unfinished"></translation>
+        <translation>51 min</translation>
     </message>
     <message>
         <source>52 min</source>
-        <translation type="unfinished"></translation>
+        <translation>52 min</translation>
     </message>
     <message>
         <source>53 min</source>
-        <translation type="unfinished"></translation>
+        <translation>53 min</translation>
     </message>
     <message>
         <source>54 min</source>
-        <translation type="unfinished"></translation>
+        <translation>54 min</translation>
     </message>
     <message>
         <source>55 min</source>
-        <translation type="unfinished"></translation>
+        <translation>55 min</translation>
     </message>
     <message>
         <source>56 min</source>
-        <translation type="unfinished"></translation>
+        <translation>56 min</translation>
     </message>
     <message>
         <source>57 min</source>
-        <translation type="unfinished"></translation>
+        <translation>57 min</translation>
     </message>
     <message>
         <source>58 min</source>
-        <translation type="unfinished"></translation>
+        <translation>58 min</translation>
     </message>
     <message>
         <source>59 min</source>
-        <translation type="unfinished"></translation>
+        <translation>59 min</translation>
     </message>
     <message>
         <source>Settings2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen2</translation>
     </message>
     <message>
         <source>Two way volume level</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegensprech-Lautstärke</translation>
     </message>
     <message>
         <source>Test Mode timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Testmodus-Timeout</translation>
     </message>
     <message>
         <source>Supervision Timer Repeated</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachungszeit wiederholt</translation>
     </message>
     <message>
         <source>1 week</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Woche</translation>
     </message>
     <message>
         <source>Cell Locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zellortung</translation>
     </message>
     <message>
         <source>Reporting Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldemodus</translation>
     </message>
     <message>
         <source>Indoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Innen</translation>
     </message>
     <message>
         <source>Outdoor</source>
-        <translation type="unfinished"></translation>
+        <translation>Außen</translation>
     </message>
     <message>
         <source>GSM Power down(GSMSD)</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM abschalten(GSMSD)</translation>
     </message>
     <message>
         <source>RF Device Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkmelder ignorieren</translation>
     </message>
     <message>
         <source>RF Device GPS Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkmelder GPS-Aktion</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone</translation>
     </message>
     <message>
         <source>Device Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätetyp</translation>
     </message>
     <message>
         <source>Add Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Sensor</translation>
     </message>
     <message>
         <source>Delete Sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor löschen</translation>
     </message>
     <message>
         <source>Misc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonst.</translation>
     </message>
     <message>
         <source>Scream duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirenendauer</translation>
     </message>
     <message>
         <source>6 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>6 s</translation>
     </message>
     <message>
         <source>7 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>7 s</translation>
     </message>
     <message>
         <source>8 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>8 s</translation>
     </message>
     <message>
         <source>9 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>9 s</translation>
     </message>
     <message>
         <source>11 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>11 s</translation>
     </message>
     <message>
         <source>12 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>12 s</translation>
     </message>
     <message>
         <source>13 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>13 s</translation>
     </message>
     <message>
         <source>14 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>14 s</translation>
     </message>
     <message>
         <source>16 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>16 s</translation>
     </message>
     <message>
         <source>17 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>17 s</translation>
     </message>
     <message>
         <source>18 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>18 s</translation>
     </message>
     <message>
         <source>19 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>19 s</translation>
     </message>
     <message>
         <source>21 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>21 s</translation>
     </message>
     <message>
         <source>22 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>22 s</translation>
     </message>
     <message>
         <source>23 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>23 s</translation>
     </message>
     <message>
         <source>24 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>24 s</translation>
     </message>
     <message>
         <source>26 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>26 s</translation>
     </message>
     <message>
         <source>27 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>27 s</translation>
     </message>
     <message>
         <source>28 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>28 s</translation>
     </message>
     <message>
         <source>29 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>29 s</translation>
     </message>
     <message>
         <source>31 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>31 s</translation>
     </message>
     <message>
         <source>32 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>32 s</translation>
     </message>
     <message>
         <source>33 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>33 s</translation>
     </message>
     <message>
         <source>34 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>34 s</translation>
     </message>
     <message>
         <source>35 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>35 s</translation>
     </message>
     <message>
         <source>36 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>36 s</translation>
     </message>
     <message>
         <source>37 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>37 s</translation>
     </message>
     <message>
         <source>38 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>38 s</translation>
     </message>
     <message>
         <source>39 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>39 s</translation>
     </message>
     <message>
         <source>40 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>40 s</translation>
     </message>
     <message>
         <source>41 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>41 s</translation>
     </message>
     <message>
         <source>42 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>42 s</translation>
     </message>
     <message>
         <source>43 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>43 s</translation>
     </message>
     <message>
         <source>44 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>44 s</translation>
     </message>
     <message>
         <source>45 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>45 s</translation>
     </message>
     <message>
         <source>46 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>46 s</translation>
     </message>
     <message>
         <source>47 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>47 s</translation>
     </message>
     <message>
         <source>48 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>48 s</translation>
     </message>
     <message>
         <source>49 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>49 s</translation>
     </message>
     <message>
         <source>50 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>50 s</translation>
     </message>
     <message>
         <source>51 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>51 s</translation>
     </message>
     <message>
         <source>52 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>52 s</translation>
     </message>
     <message>
         <source>53 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>53 s</translation>
     </message>
     <message>
         <source>54 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>54 s</translation>
     </message>
     <message>
         <source>55 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>55 s</translation>
     </message>
     <message>
         <source>56 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>56 s</translation>
     </message>
     <message>
         <source>57 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>57 s</translation>
     </message>
     <message>
         <source>58 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>58 s</translation>
     </message>
     <message>
         <source>59 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>59 s</translation>
     </message>
     <message>
         <source>60 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>60 s</translation>
     </message>
     <message>
         <source>Scream</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirene</translation>
     </message>
     <message>
         <source>Debug Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug aus</translation>
     </message>
     <message>
         <source>Debug Enable1</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug ein1</translation>
     </message>
     <message>
         <source>Debug Enable2</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug ein2</translation>
     </message>
     <message>
         <source>Signal Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalstärke</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Reboot Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräteneustart</translation>
     </message>
     <message>
         <source>Reboot GSM</source>
-        <translation type="unfinished"></translation>
+        <translation>GSM-Neustart</translation>
     </message>
     <message>
         <source>Factory Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksreset</translation>
     </message>
     <message>
         <source> OMADM FOTA start</source>
-        <translation type="unfinished"></translation>
+        <translation> OMADM FOTA Start</translation>
     </message>
     <message>
         <source> OMADM FOTA end</source>
-        <translation type="unfinished"></translation>
+        <translation> OMADM FOTA Ende</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Firmware File CRC</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC Firmware-Datei</translation>
     </message>
     <message>
         <source>0000</source>
@@ -2754,15 +2782,15 @@ Log files: %3</source>
     </message>
     <message>
         <source>FW File Length</source>
-        <translation type="unfinished"></translation>
+        <translation>FW-Dateilänge</translation>
     </message>
     <message>
         <source>Total Uprade Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Upgrade-Fehler gesamt</translation>
     </message>
     <message>
         <source>Timer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer:</translation>
     </message>
     <message>
         <source>80</source>
@@ -2790,243 +2818,243 @@ Log files: %3</source>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit:</translation>
     </message>
     <message>
         <source>AT!XUPGRADE</source>
-        <translation type="unfinished"></translation>
+        <translation>AT!XUPGRADE</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>From minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Minute</translation>
     </message>
     <message>
         <source>To minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Minute</translation>
     </message>
     <message>
         <source>Destination 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 1</translation>
     </message>
     <message>
         <source>Event 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis 1</translation>
     </message>
     <message>
         <source>Type 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 1</translation>
     </message>
     <message>
         <source>Destination 1, Group 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 1, Gruppe 1</translation>
     </message>
     <message>
         <source>Destination 1, Group 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 1, Gruppe 2</translation>
     </message>
     <message>
         <source>Destination 1, Group 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 1, Gruppe 3</translation>
     </message>
     <message>
         <source>Destination 1, Group 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 1, Gruppe 4</translation>
     </message>
     <message>
         <source>Destination 1, Group 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 1, Gruppe 5</translation>
     </message>
     <message>
         <source>Destination 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 2</translation>
     </message>
     <message>
         <source>Event 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis 2</translation>
     </message>
     <message>
         <source>Type 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 2</translation>
     </message>
     <message>
         <source>Destination 2, Group 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 2, Gruppe 1</translation>
     </message>
     <message>
         <source>Destination 2, Group 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 2, Gruppe 2</translation>
     </message>
     <message>
         <source>Destination 2, Group 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 2, Gruppe 3</translation>
     </message>
     <message>
         <source>Destination 2, Group 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 2, Gruppe 4</translation>
     </message>
     <message>
         <source>Destination 2, Group 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 2, Gruppe 5</translation>
     </message>
     <message>
         <source>Destination 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 3</translation>
     </message>
     <message>
         <source>Event 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis 3</translation>
     </message>
     <message>
         <source>Type 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 3</translation>
     </message>
     <message>
         <source>Destination 3, Group 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 3, Gruppe 1</translation>
     </message>
     <message>
         <source>Destination 3, Group 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 3, Gruppe 2</translation>
     </message>
     <message>
         <source>Destination 3, Group 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 3, Gruppe 3</translation>
     </message>
     <message>
         <source>Destination 3, Group 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 3, Gruppe 4</translation>
     </message>
     <message>
         <source>Destination 3, Group 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 3, Gruppe 5</translation>
     </message>
     <message>
         <source>Destination 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 4</translation>
     </message>
     <message>
         <source>Event 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis 4</translation>
     </message>
     <message>
         <source>Type 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 4</translation>
     </message>
     <message>
         <source>Destination 4, Group 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 4, Gruppe 1</translation>
     </message>
     <message>
         <source>Destination 4, Group 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 4, Gruppe 2</translation>
     </message>
     <message>
         <source>Destination 4, Group 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 4, Gruppe 3</translation>
     </message>
     <message>
         <source>Destination 4, Group 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 4, Gruppe 4</translation>
     </message>
     <message>
         <source>Destination 4, Group 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 4, Gruppe 5</translation>
     </message>
     <message>
         <source>Destination 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 5</translation>
     </message>
     <message>
         <source>Event 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis 5</translation>
     </message>
     <message>
         <source>Type 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 5</translation>
     </message>
     <message>
         <source>Destination 5, Group 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 5, Gruppe 1</translation>
     </message>
     <message>
         <source>Destination 5, Group 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 5, Gruppe 2</translation>
     </message>
     <message>
         <source>Destination 5, Group 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 5, Gruppe 3</translation>
     </message>
     <message>
         <source>Destination 5, Group 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 5, Gruppe 4</translation>
     </message>
     <message>
         <source>Destination 5, Group 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel 5, Gruppe 5</translation>
     </message>
     <message>
         <source>Follow-on 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgeaktion 2</translation>
     </message>
     <message>
         <source>Follow-on 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgeaktion 3</translation>
     </message>
     <message>
         <source>Follow-on 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgeaktion 4</translation>
     </message>
     <message>
         <source>Follow-on 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgeaktion 5</translation>
     </message>
     <message>
         <source>Follow-on 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgeaktion 6</translation>
     </message>
     <message>
         <source>Geo-fence 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence 1</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreis</translation>
     </message>
     <message>
         <source>Polygon</source>
-        <translation type="unfinished"></translation>
+        <translation>Polygon</translation>
     </message>
     <message>
         <source>Geo-fence 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence 2</translation>
     </message>
     <message>
         <source>Geo-fence 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Geofence 3</translation>
     </message>
     <message>
         <source>Alarm &amp; Continuous GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm &amp; Dauer-GPS</translation>
     </message>
     <message>
         <source>Debug level</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug-Stufe</translation>
     </message>
 </context>
 </TS>
