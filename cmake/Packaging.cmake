@@ -93,6 +93,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELOMI_HOMEPAGE}")
 # needs is only a recommendation of Qt's, which --no-install-recommends skips.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's own texts (Yes, No, Cancel, the file dialog) in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -2,7 +2,7 @@
 # Installs what building and testing Velomi Tool needs on Debian 12, and
 # nothing when everything is there already.
 set -e
-PACKAGES="cmake g++ make pkg-config git clang-format qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-tools-dev qt6-l10n-tools desktop-file-utils appstream dpkg-dev file"
+PACKAGES="cmake g++ make pkg-config git clang-format qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n desktop-file-utils appstream dpkg-dev file"
 [ -n "$EXTRA_PACKAGES" ] && PACKAGES="$PACKAGES $EXTRA_PACKAGES"
 
 missing=""

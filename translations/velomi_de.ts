@@ -2124,7 +2124,7 @@ Logdateien: %3</translation>
     </message>
     <message>
         <source>Answer Incoming Call</source>
-        <translation>Eingehende Anrufe annehmen</translation>
+        <translation>Anrufannahme</translation>
     </message>
     <message>
         <source>Incoming Call

@@ -927,7 +927,7 @@ Continuer sans sauvegarde ?</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Aucune</translation>
+        <translation>Sans</translation>
     </message>
     <message>
         <source>ComPort: Disconnect ...</source>
