@@ -262,6 +262,17 @@ Das Gerät hat %1 Sekunden lang nicht geantwortet.</translation>
     </message>
 </context>
 <context>
+    <name>FormSheet</name>
+    <message>
+        <source>Checked</source>
+        <translation>Angekreuzt</translation>
+    </message>
+    <message>
+        <source>Unchecked</source>
+        <translation>Nicht angekreuzt</translation>
+    </message>
+</context>
+<context>
     <name>Frame</name>
     <message>
         <source>%1 may not contain &quot;,&quot;, &quot;;&quot; or control characters!</source>
@@ -599,6 +610,18 @@ Sind Sie sicher? <byte value="xd"/>
     <message>
         <source>%1 settings differ from the pages.</source>
         <translation>%1 Einstellungen weichen von den Seiten ab.</translation>
+    </message>
+    <message>
+        <source>Write All</source>
+        <translation>Alle schreiben</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Werksreset</translation>
     </message>
 </context>
 <context>

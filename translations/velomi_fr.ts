@@ -262,6 +262,17 @@ L&apos;appareil n&apos;a plus répondu pendant %1 secondes.</translation>
     </message>
 </context>
 <context>
+    <name>FormSheet</name>
+    <message>
+        <source>Checked</source>
+        <translation>Coché</translation>
+    </message>
+    <message>
+        <source>Unchecked</source>
+        <translation>Non coché</translation>
+    </message>
+</context>
+<context>
     <name>Frame</name>
     <message>
         <source>%1 may not contain &quot;,&quot;, &quot;;&quot; or control characters!</source>
@@ -599,6 +610,18 @@ Are you sure? <byte value="xd"/>
     <message>
         <source>%1 settings differ from the pages.</source>
         <translation>%1 paramètres diffèrent des pages.</translation>
+    </message>
+    <message>
+        <source>Write All</source>
+        <translation>Tout écrire</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade</source>
+        <translation>MAJ du firmware</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Réinit. usine</translation>
     </message>
 </context>
 <context>

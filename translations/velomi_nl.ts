@@ -262,6 +262,17 @@ Het apparaat antwoordde %1 seconden niet meer.</translation>
     </message>
 </context>
 <context>
+    <name>FormSheet</name>
+    <message>
+        <source>Checked</source>
+        <translation>Aangevinkt</translation>
+    </message>
+    <message>
+        <source>Unchecked</source>
+        <translation>Niet aangevinkt</translation>
+    </message>
+</context>
+<context>
     <name>Frame</name>
     <message>
         <source>%1 may not contain &quot;,&quot;, &quot;;&quot; or control characters!</source>
@@ -599,6 +610,18 @@ Weet u het zeker? <byte value="xd"/>
     <message>
         <source>%1 settings differ from the pages.</source>
         <translation>%1 instellingen wijken af van de pagina&apos;s.</translation>
+    </message>
+    <message>
+        <source>Write All</source>
+        <translation>Alles schrijven</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade</source>
+        <translation>Firmware-upgrade</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Fabrieksreset</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,26 @@ QList<RestoreBackupDialog::Backup> RestoreBackupDialog::list(const QString &dire
     return backups;
 }
 
+QString RestoreBackupDialog::shownReason(const QString &reason)
+{
+    // The names' reasons, as the window and velomi-cli write them.
+    static const struct
+    {
+        const char *inName;
+        const char *shown;
+    } reasons[] = {
+        {"write", QT_TR_NOOP("Write All")},
+        {"upgrade", QT_TR_NOOP("Firmware upgrade")},
+        {"factory-reset", QT_TR_NOOP("Factory Reset")},
+    };
+    static const QRegularExpression sameSecond(QStringLiteral("-\\d+$"));
+    const QString base = QString(reason).remove(sameSecond);
+    for (const auto &r : reasons)
+        if (base == QLatin1String(r.inName))
+            return tr(r.shown);
+    return reason;
+}
+
 RestoreBackupDialog::RestoreBackupDialog(
     const QString &directory, const FormSheet &sheet, const FormValues &pages, QWidget *parent)
     : QDialog(parent), sheet_(sheet), pages_(pages), backups_(new QTreeWidget(this)),
@@ -50,8 +70,8 @@ RestoreBackupDialog::RestoreBackupDialog(
     backups_->setHeaderLabels({tr("Time"), tr("Device"), tr("Reason")});
     backups_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (const Backup &b : list(directory)) {
-        auto *item = new QTreeWidgetItem(
-            backups_, {QLocale().toString(b.time, QLocale::ShortFormat), b.device, b.reason});
+        auto *item = new QTreeWidgetItem(backups_,
+            {QLocale().toString(b.time, QLocale::ShortFormat), b.device, shownReason(b.reason)});
         item->setData(0, Qt::UserRole, b.path);
         item->setToolTip(0, QDir::toNativeSeparators(b.path));
     }

@@ -29,6 +29,8 @@ public:
     // "<device>_<yyyyMMdd-HHmmss>_<reason>.txt" (the sensor lists beside
     // them among them) are left out.
     static QList<Backup> list(const QString &directory);
+    // A backup's reason as the window's language says it ("write" -> Write All).
+    static QString shownReason(const QString &reason);
 
     RestoreBackupDialog(const QString &directory, const FormSheet &sheet, const FormValues &pages,
         QWidget *parent = nullptr);

@@ -1,5 +1,6 @@
 #include "profiles/formsheet.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,8 +12,9 @@
 
 namespace {
 
-const QString Checked = QStringLiteral("Checked");
-const QString Unchecked = QStringLiteral("Unchecked");
+// Shown in the window's language; the command line loads no translation.
+const char *const Checked = QT_TRANSLATE_NOOP("FormSheet", "Checked");
+const char *const Unchecked = QT_TRANSLATE_NOOP("FormSheet", "Unchecked");
 
 // Kind names in the JSON, in WidgetKind order.
 const QStringList KindNames = {QStringLiteral("lineEdit"), QStringLiteral("checkBox"),
@@ -138,7 +140,7 @@ QString FormSheet::displayText(const Field &f, const FormValues &values) const
     case WidgetKind::RadioButton:
         break;
     }
-    return values.checked(f.name) ? Checked : Unchecked;
+    return QCoreApplication::translate("FormSheet", values.checked(f.name) ? Checked : Unchecked);
 }
 
 QList<FormSheet::Difference> FormSheet::compare(

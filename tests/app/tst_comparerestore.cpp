@@ -114,7 +114,7 @@ private slots:
         auto *dialog = window->findChild<RestoreBackupDialog *>();
         QVERIFY(dialog);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(column(dialog->backupTree(), 2), QStringList({"factory-reset", "write-all"}));
+        QCOMPARE(column(dialog->backupTree(), 2), QStringList({"Factory Reset", "write-all"}));
         QCOMPARE(column(dialog->backupTree(), 1).first(), QStringLiteral("356938035643809"));
         QCOMPARE(
             column(dialog->preview()->tree(), DifferenceList::FileColumn), QStringList({"NEWER"}));
