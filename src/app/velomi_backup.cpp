@@ -2,7 +2,6 @@
 // All, a firmware upgrade and a factory reset, and Write All is checked by
 // reading the device again.
 #include <QAction>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <QStatusBar>
@@ -35,23 +34,6 @@ QString writeSensorList(const QString &backupPath, const QList<SensorCodec::Sens
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return Velomi::tr("Cannot write the sensor list %1: %2").arg(path, file.errorString());
     return QString();
-}
-
-// Whom a backup is of: the IMEI when the device told it; otherwise the
-// version it answered and the port, so two devices without an IMEI (most
-// variants never send one) are told apart, and the name is never empty.
-QString backupDeviceName(const QString &imei, QString version, const QString &portName)
-{
-    if (!imei.trimmed().isEmpty())
-        return BackupStore::deviceName(imei, portName);
-    version = version.trimmed();
-    while (version.startsWith(QLatin1Char(':')))
-        version.remove(0, 1);
-    QStringList parts;
-    for (const QString &part : {version.trimmed(), QFileInfo(portName).fileName()})
-        if (!part.isEmpty())
-            parts << part;
-    return parts.isEmpty() ? QStringLiteral("unknown-device") : parts.join(QLatin1Char('-'));
 }
 
 // The session names pages as the form has them in English; the window's
@@ -135,7 +117,7 @@ bool Velomi::backUp(const QString &reason)
 {
     if (!lastRead_.valid)
         return true; // nothing read on this connection: there is nothing to keep
-    const QString device = backupDeviceName(
+    const QString device = BackupStore::deviceName(
         deviceId_, session_->model().versionText, serialManager_->portSettings().portName);
     const BackupStore store(backupDirectory());
     const BackupStore::Saved saved = store.save(

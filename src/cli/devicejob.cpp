@@ -225,7 +225,7 @@ void DeviceJob::afterFirstRead()
 
 bool DeviceJob::backUp(const QString &reason)
 {
-    const QString device = BackupStore::deviceName(outcome_.imei, port_);
+    const QString device = BackupStore::deviceName(outcome_.imei, outcome_.version, port_);
     const BackupStore::Saved saved
         = BackupStore().save(device, reason, ProfileFormat::write(sheet_.widgets(), values_));
     if (!saved.ok) {

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace {
 // Underscores separate the three parts of a name; slashes and blanks have
@@ -27,10 +28,20 @@ QString BackupStore::defaultDirectory()
         + QStringLiteral("/backups");
 }
 
-QString BackupStore::deviceName(const QString &imei, const QString &portName)
+QString BackupStore::deviceName(
+    const QString &imei, const QString &version, const QString &portName)
 {
     const QString id = imei.trimmed();
-    return id.isEmpty() ? QFileInfo(portName).fileName() : id;
+    if (!id.isEmpty())
+        return id;
+    QString answered = version.trimmed();
+    while (answered.startsWith(QLatin1Char(':'))) // as the version answer has it
+        answered.remove(0, 1);
+    QStringList parts;
+    for (const QString &part : {answered.trimmed(), QFileInfo(portName).fileName()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.isEmpty() ? QStringLiteral("unknown-device") : parts.join(QLatin1Char('-'));
 }
 
 QString BackupStore::fileName(const QString &device, const QDateTime &when, const QString &reason)

@@ -16,9 +16,10 @@ public:
     static QString defaultDirectory();
     QString directory() const { return directory_; }
 
-    // Who a backup is of: the device's IMEI, or without one the base name
-    // of its port ("ttyUSB0").
-    static QString deviceName(const QString &imei, const QString &portName);
+    // Who a backup is of: the device's IMEI; without one (most variants
+    // never send it) the version it answered and the base name of its port
+    // ("T47_V1.05-ttyUSB0"), so two such devices are told apart; never empty.
+    static QString deviceName(const QString &imei, const QString &version, const QString &portName);
     // The file name for a backup: characters a file name cannot carry in
     // `device` and `reason` become "-".
     static QString fileName(const QString &device, const QDateTime &when, const QString &reason);
