@@ -723,6 +723,10 @@ Der Port wurde geschlossen.</translation>
         <source>Countdown finish. Read Configuration!</source>
         <translation>Countdown beendet. Konfiguration lesen!</translation>
     </message>
+    <message>
+        <source>Write All is still writing the device; wait until it has finished.</source>
+        <translation>„Alle schreiben“ schreibt noch auf das Gerät; bitte warten, bis es fertig ist.</translation>
+    </message>
 </context>
 <context>
     <name>SmsCodec</name>

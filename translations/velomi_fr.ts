@@ -723,6 +723,10 @@ Le port a été fermé.</translation>
         <source>Countdown finish. Read Configuration!</source>
         <translation>Décompte terminé. Lire la configuration !</translation>
     </message>
+    <message>
+        <source>Write All is still writing the device; wait until it has finished.</source>
+        <translation>« Tout écrire » écrit encore dans l&apos;appareil ; attendez la fin.</translation>
+    </message>
 </context>
 <context>
     <name>SmsCodec</name>

@@ -723,6 +723,10 @@ De poort is gesloten.</translation>
         <source>Countdown finish. Read Configuration!</source>
         <translation>Aftellen voltooid. Configuratie lezen!</translation>
     </message>
+    <message>
+        <source>Write All is still writing the device; wait until it has finished.</source>
+        <translation>&quot;Alles schrijven&quot; schrijft nog naar het apparaat; wacht tot het klaar is.</translation>
+    </message>
 </context>
 <context>
     <name>SmsCodec</name>

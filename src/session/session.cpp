@@ -77,8 +77,15 @@ bool Session::isBusy() const { return chainWaits() || upgrade_->isActive(); }
 
 bool Session::canWriteAll() const { return link_ && link_->isOpen(); }
 
+QString Session::writeAllRunning()
+{
+    return Session::tr("Write All is still writing the device; wait until it has finished.");
+}
+
 QString Session::writeAllRefusal() const
 {
+    if (isWritingAll())
+        return writeAllRunning();
     if (!canWriteAll())
         return Session::tr("Serial Port is not open! \"Write All\"");
     if (!pagesUnlocked_)

@@ -104,9 +104,13 @@ public:
     bool isCountingDown() const;
     bool isRestarting() const;
     bool isBusy() const; // a chain waits for an answer
+    // Write All runs: a Read or another Write All now would leave it waiting
+    // for an acknowledgement that no longer comes, the device half written.
+    bool isWritingAll() const { return pendingCommand_ == Command::WriteAll; }
     bool canWriteAll() const;
     // Why Write All cannot start now; empty when it can.
     QString writeAllRefusal() const;
+    static QString writeAllRunning();
 
     // Sending. Frames, logs and sends one command; empties receivedText.
     void sendCommand(const QString &body);

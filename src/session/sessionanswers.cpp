@@ -16,6 +16,10 @@ void Session::startRead()
         notify(Notice::info(Session::tr("Serial Port is not open! \"Read\"")));
         return;
     }
+    if (isWritingAll()) {
+        notify(Notice::info(writeAllRunning()));
+        return;
+    }
     readChain_->start(false);
 }
 

@@ -52,6 +52,7 @@ private slots:
     void closedPortOnlySaysSo();
     void noChangesNothing();
     void separatorInAValueStopsAtItsPage();
+    void readOrWriteAllWhileItWritesWaits();
 };
 
 void WriteAllTest::roundTrip_data()
@@ -218,6 +219,28 @@ void WriteAllTest::separatorInAValueStopsAtItsPage()
     QCOMPARE(after.value("CAL"), before.value("CAL"));
     QCOMPARE(
         after.value("CFG").toObject().value("GUDT"), before.value("CFG").toObject().value("GUDT"));
+}
+
+// Read or Write All pressed while Write All writes: Write All goes on to
+// its end and the press only says so (a Read took its acknowledgements, and
+// Write All stopped halfway without a word).
+void WriteAllTest::readOrWriteAllWhileItWritesWaits()
+{
+    WindowUnderTest t;
+    QVERIFY2(t.start(), qPrintable(t.sim.errorString()));
+    QVERIFY(t.openAndRead());
+    Velomi &w = *t.window;
+    w.lineEdit_keywd->setText(QStringLiteral("ZZZZ"));
+    w.lineEdit_apn_internet->setText(QStringLiteral("m2m.example"));
+    w.pushButton_writeAll->click();
+    QCOMPARE(w.session()->pendingCommand(), Session::Command::WriteAll);
+    w.pushButton_read->click();
+    w.pushButton_writeAll->click();
+    QCOMPARE(t.count(Session::writeAllRunning()), 2);
+    QVERIFY(t.waitFor(QStringLiteral("Write all configuration success!")));
+    QCOMPARE(t.sim.snapshot().value("KEYWD").toString(), QStringLiteral("ZZZZ"));
+    QCOMPARE(
+        t.sim.snapshot().value("APN").toArray().at(0).toString(), QStringLiteral("m2m.example"));
 }
 
 QTEST_MAIN(WriteAllTest)
