@@ -39,6 +39,7 @@
 #include "app/messages.h"
 #include "app/velomi.h"
 #include "devsimprocess.h"
+#include "idlecpu.h"
 #include "ptypair.h"
 #include "serial/manageserialport.h"
 #include "session/session.h"
@@ -387,26 +388,6 @@ bool upgrade(Tool &tool, SerialLine *line, const QString &imagePath, Figure &f)
     if (!line)
         f.bytesOut = UpgradeBytes + 24;
     return done;
-}
-
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Percent of one core the whole tool uses while it waits with the port open.
-double idleCpuPercent(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    QElapsedTimer wall;
-    wall.start();
-    const double before = cpuSeconds();
-    loop.exec();
-    return 100.0 * (cpuSeconds() - before) / (double(wall.nsecsElapsed()) / 1e9);
 }
 
 // The device, and the window on it, directly or over a paced line.

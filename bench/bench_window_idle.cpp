@@ -17,33 +17,13 @@
 
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 
 #include "app/messages.h"
 #include "app/velomi.h"
 #include "devsimprocess.h"
+#include "idlecpu.h"
 
 namespace {
-
-double processCpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Percent of one core the process uses while the event loop runs idle.
-double idlePercent(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    QElapsedTimer wall;
-    wall.start();
-    const double before = processCpuSeconds();
-    loop.exec();
-    return 100.0 * (processCpuSeconds() - before) / (double(wall.nsecsElapsed()) / 1e9);
-}
 
 bool waitForText(const Messages::Recorder &recorder, const QString &text, int milliseconds)
 {
@@ -88,16 +68,16 @@ int main(int argc, char *argv[])
     options.backupDir = folder.filePath(QStringLiteral("backups"));
     auto window = std::make_unique<Velomi>(options);
     window->show();
-    idlePercent(2000); // the first paint and what the window does once after start
+    idleCpuPercent(2000); // the first paint and what the window does once after start
 
-    const double closed = idlePercent(ms);
+    const double closed = idleCpuPercent(ms);
     window->pushButtonOpen->click();
     if (!waitForText(recorder, QStringLiteral("Read configuration success!"), 20000)) {
         std::fprintf(stderr, "bench_window_idle: the read failed\n");
         return 1;
     }
-    idlePercent(500);
-    const double open = idlePercent(ms);
+    idleCpuPercent(500);
+    const double open = idleCpuPercent(ms);
     window.reset();
     Messages::setRecorder(nullptr);
 

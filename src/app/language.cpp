@@ -3,18 +3,14 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTranslator>
+
+#include "app/windowsettings.h"
 
 namespace Language {
 namespace {
 
 const QString LanguageKey = QStringLiteral("Language");
-
-QSettings languageSettings()
-{
-    return QSettings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-}
 
 // "de-CH", "de_DE.UTF-8" and "de" all mean German.
 QString baseCode(const QString &name)
@@ -47,17 +43,11 @@ QString resolve(
     return QStringLiteral("en");
 }
 
-QString savedChoice()
-{
-    QSettings settings = languageSettings();
-    settings.beginGroup(QStringLiteral("Velomi"));
-    return settings.value(LanguageKey).toString();
-}
+QString savedChoice() { return WindowSettings().value(LanguageKey).toString(); }
 
 void saveChoice(const QString &code)
 {
-    QSettings settings = languageSettings();
-    settings.beginGroup(QStringLiteral("Velomi"));
+    WindowSettings settings;
     if (code.isEmpty())
         settings.remove(LanguageKey);
     else

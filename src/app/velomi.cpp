@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QSerialPort>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTableWidgetItem>
 #include <QTimer>
@@ -17,6 +16,7 @@
 #include "app/messages.h"
 #include "app/profiledialog.h"
 #include "app/profilenamedialog.h"
+#include "app/windowsettings.h"
 #include "profiles/profilestore.h"
 #include "protocol/modeldetect.h"
 #include "protocol/reportcodec.h"
@@ -201,23 +201,19 @@ void Velomi::applyStartState()
 
 void Velomi::readSettings()
 {
-    QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-    settings.beginGroup(QStringLiteral("Velomi"));
+    WindowSettings settings;
     resize(settings.value(QStringLiteral("size"), QSize(400, 400)).toSize());
     move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
     const int port = settings.value(QStringLiteral("Port"), 0).toInt();
     comboBoxPortName->setCurrentIndex(port >= 0 && port < comboBoxPortName->count() ? port : -1);
-    settings.endGroup();
 }
 
 void Velomi::writeSettings()
 {
-    QSettings settings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-    settings.beginGroup(QStringLiteral("Velomi"));
+    WindowSettings settings;
     settings.setValue(QStringLiteral("size"), size());
     settings.setValue(QStringLiteral("pos"), pos());
     settings.setValue(QStringLiteral("Port"), comboBoxPortName->currentIndex());
-    settings.endGroup();
 }
 
 void Velomi::about()

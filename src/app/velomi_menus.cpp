@@ -5,19 +5,10 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 
 #include "app/velomi.h"
+#include "app/windowsettings.h"
 #include "profiles/profilestore.h"
-
-namespace {
-
-QSettings windowSettings()
-{
-    return QSettings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-}
-
-} // namespace
 
 void Velomi::setupMenus()
 {
@@ -91,13 +82,8 @@ QAction *Velomi::addSettingAction(const QString &text, const QString &key, bool 
 {
     QAction *action = settingsMenu_->addAction(text);
     action->setCheckable(true);
-    QSettings settings = windowSettings();
-    settings.beginGroup(QStringLiteral("Velomi"));
-    action->setChecked(settings.value(key, defaultOn).toBool());
-    connect(action, &QAction::toggled, this, [key](bool on) {
-        QSettings settings = windowSettings();
-        settings.beginGroup(QStringLiteral("Velomi"));
-        settings.setValue(key, on);
-    });
+    action->setChecked(WindowSettings().value(key, defaultOn).toBool());
+    connect(
+        action, &QAction::toggled, this, [key](bool on) { WindowSettings().setValue(key, on); });
     return action;
 }

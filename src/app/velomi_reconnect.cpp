@@ -4,26 +4,18 @@
 // The window waits for the same device and reopens it by itself.
 #include <QAction>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 
 #include "app/messages.h"
 #include "app/velomi.h"
+#include "app/windowsettings.h"
 #include "serial/manageserialport.h"
 #include "serial/portwatcher.h"
 #include "session/session.h"
 
 namespace {
 const QString LastPortKey = QStringLiteral("LastPort");
-
-// Where the window keeps its settings.
-const QString LastPortSetting = QStringLiteral("Velomi/") + LastPortKey;
-
-QSettings reconnectSettings()
-{
-    return QSettings(QStringLiteral("Calvorn"), QStringLiteral("Velomi"));
-}
 } // namespace
 
 void Velomi::setupReconnect()
@@ -38,7 +30,7 @@ void Velomi::setupReconnect()
     reconnectAutomaticallyAction_ = addSettingAction(
         tr("Reconnect automatically"), QStringLiteral("ReconnectAutomatically"), true);
     reconnectAutomaticallyAction_->setObjectName(QStringLiteral("actionReconnectAutomatically"));
-    lastUsedPort_ = reconnectSettings().value(LastPortSetting).toString();
+    lastUsedPort_ = WindowSettings().value(LastPortKey).toString();
 
     connect(portWatcher_, &PortWatcher::portsChanged, this, [this] {
         if (comboBoxPortName->isEnabled())
@@ -68,7 +60,7 @@ void Velomi::rememberOpenedPort(const QString &path)
     openedPort_ = PortIdentity::of(path);
     portWatcher_->watchFolderOf(path);
     lastUsedPort_ = QFileInfo(path).isSymLink() ? path : openedPort_.path;
-    reconnectSettings().setValue(LastPortSetting, lastUsedPort_);
+    WindowSettings().setValue(LastPortKey, lastUsedPort_);
 }
 
 void Velomi::waitForDevice(DeviceWait why)
