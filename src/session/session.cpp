@@ -181,8 +181,11 @@ bool Session::sendGuarded(const QString &body)
 FormValues Session::formValues() const
 {
     FormValues values = formSource_ ? formSource_() : FormValues();
-    if (formReads_)
+    if (depth_ > 0) {
+        if (!formReads_)
+            formReads_ = std::make_shared<QSet<QString>>();
         values.logReadsTo(formReads_);
+    }
     return values;
 }
 

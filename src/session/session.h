@@ -224,7 +224,7 @@ private:
         explicit Scope(Session &s) : s_(s)
         {
             if (s_.depth_++ == 0)
-                s_.formReads_ = std::make_shared<QSet<QString>>();
+                s_.formReads_.reset(); // made when a step looks at the pages
         }
         ~Scope()
         {
@@ -314,7 +314,7 @@ private:
     bool errorReported_ = false; // the error in receivedText was already shown
     int depth_ = 0; // open Scopes; notices wait until it is 0
     // The page values the outermost open Scope looked up: what a page write sent.
-    std::shared_ptr<QSet<QString>> formReads_;
+    mutable std::shared_ptr<QSet<QString>> formReads_;
     QList<Queued> queued_;
 
     QTimer dispatchTimer_;
