@@ -4,30 +4,16 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStatusBar>
-#include <QTextDocument>
 
 #include "app/formsheetbuilder.h"
 #include "app/messages.h"
 #include "app/velomi.h"
+#include "document/sheetdocument.h"
 #include "profiles/configsheet.h"
 #include "session/session.h"
-
-namespace {
-
-// Both the PDF and the printer get the sheet on A4 with the same margins.
-void layOutSheetPage(QPagedPaintDevice &device)
-{
-    device.setPageSize(QPageSize(QPageSize::A4));
-    const double margin = ConfigSheet::PageMarginMm;
-    device.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-}
-
-} // namespace
 
 void Velomi::setupConfigSheet()
 {
@@ -55,14 +41,12 @@ void Velomi::setupConfigSheet()
     printSheetAction_->setShortcut(QKeySequence::Print);
     connect(printSheetAction_, &QAction::triggered, this, [this] {
         QPrinter printer(QPrinter::HighResolution);
-        layOutSheetPage(printer);
+        SheetDocument::layOutPage(printer);
         printer.setDocName(tr("Configuration sheet"));
         QPrintDialog dialog(&printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        QTextDocument document;
-        document.setHtml(configSheetHtml());
-        document.print(&printer);
+        SheetDocument::print(configSheetHtml(), printer);
     });
 }
 
@@ -105,28 +89,11 @@ bool Velomi::exportConfigSheet(const QString &path)
             title);
         return false;
     }
-    const QString html = configSheetHtml();
     // Whole or not at all: a failed write leaves no half sheet behind.
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        if (format == ConfigSheet::Format::Pdf) {
-            QPdfWriter writer(&file);
-            layOutSheetPage(writer);
-            writer.setCreator(windowTitle());
-            writer.setTitle(tr("Configuration sheet"));
-            QTextDocument document;
-            document.setHtml(html);
-            document.print(&writer);
-        } else {
-            file.write(html.toUtf8());
-        }
-        written = file.commit();
-    }
-    if (!written) {
-        Messages::warning(this,
-            tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
-            title);
+    const QString failure = SheetDocument::save(path, configSheetHtml(), windowTitle());
+    if (!failure.isEmpty()) {
+        Messages::warning(
+            this, tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), failure), title);
         return false;
     }
     QMainWindow::statusBar()->showMessage(

@@ -6,14 +6,13 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocument>
 #include <QTimer>
 #include <unistd.h>
 
 #include "cli/devicejob.h"
 #include "cli/windowsheet.h"
+#include "document/sheetdocument.h"
 #include "profiles/configsheet.h"
 #include "profiles/profileformat.h"
 #include "serial/portnames.h"
@@ -60,20 +59,6 @@ QString resultWord(int exit)
     default:
         return QStringLiteral("failed");
     }
-}
-
-// The sheet on A4 pages, as the window's export prints it.
-void printSheetPdf(const QString &html, QIODevice *device)
-{
-    QPdfWriter writer(device);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    const double margin = ConfigSheet::PageMarginMm;
-    writer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-    writer.setCreator(QStringLiteral("velomi-cli " VELOMI_VERSION));
-    QTextDocument document;
-    document.setHtml(html);
-    writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-    document.print(&writer);
 }
 
 QString seconds(qint64 ms) { return QString::number(ms / 1000.0, 'f', 2) + QStringLiteral(" s"); }
@@ -163,17 +148,10 @@ void Runner::writeSheet()
     header.profile = QFileInfo(request_.profile).fileName();
     const QString html = ConfigSheet::html(windowSheet(), windowPages(), profile_, header);
     // Whole or not at all: a failed write leaves no half sheet behind.
-    QSaveFile file(request_.out);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        if (ConfigSheet::formatOf(request_.out) == ConfigSheet::Format::Pdf)
-            printSheetPdf(html, &file);
-        else
-            file.write(html.toUtf8());
-        written = file.commit();
-    }
-    if (!written) {
-        usageFailure(QStringLiteral("cannot write %1: %2").arg(request_.out, file.errorString()));
+    const QString failure
+        = SheetDocument::save(request_.out, html, QStringLiteral("velomi-cli " VELOMI_VERSION));
+    if (!failure.isEmpty()) {
+        usageFailure(QStringLiteral("cannot write %1: %2").arg(request_.out, failure));
         return;
     }
     if (request_.json)

@@ -39,7 +39,4 @@ public:
     enum class Format { Unknown, Html, Pdf };
     // By the file's suffix: ".pdf", ".html" or ".htm", in any case.
     static Format formatOf(const QString &path);
-
-    // The page a PDF or print of the sheet has around its text, on A4.
-    static constexpr double PageMarginMm = 15;
 };
