@@ -15,6 +15,7 @@
 #include "app/velomi.h"
 #include "devsimprocess.h"
 #include "session/session.h"
+#include "testsettings.h"
 
 // The window's success messages that most tests wait for.
 inline const QString ReadDone = QStringLiteral("Read configuration success!");
@@ -29,7 +30,9 @@ struct WindowUnderTest
 
     WindowUnderTest()
     {
-        QStandardPaths::setTestModeEnabled(true); // settings out of the user's store
+        // Settings of this window alone: another test program running at the
+        // same time may switch on a Settings menu choice in a shared store.
+        keepSettingsIn(dir.path() + QStringLiteral("/config"));
         Messages::setRecorder(&recorder);
     }
     ~WindowUnderTest()
