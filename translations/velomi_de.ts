@@ -727,6 +727,10 @@ Der Port wurde geschlossen.</translation>
         <source>Write All is still writing the device; wait until it has finished.</source>
         <translation>„Alle schreiben“ schreibt noch auf das Gerät; bitte warten, bis es fertig ist.</translation>
     </message>
+    <message>
+        <source>The device is being read back to check what was written; wait until it has finished.</source>
+        <translation>Das Gerät wird zur Prüfung des Geschriebenen erneut gelesen; bitte warten, bis es fertig ist.</translation>
+    </message>
 </context>
 <context>
     <name>SmsCodec</name>

@@ -727,6 +727,10 @@ Le port a été fermé.</translation>
         <source>Write All is still writing the device; wait until it has finished.</source>
         <translation>« Tout écrire » écrit encore dans l&apos;appareil ; attendez la fin.</translation>
     </message>
+    <message>
+        <source>The device is being read back to check what was written; wait until it has finished.</source>
+        <translation>L&apos;appareil est relu pour vérifier ce qui a été écrit ; attendez la fin.</translation>
+    </message>
 </context>
 <context>
     <name>SmsCodec</name>

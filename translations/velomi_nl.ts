@@ -727,6 +727,10 @@ De poort is gesloten.</translation>
         <source>Write All is still writing the device; wait until it has finished.</source>
         <translation>&quot;Alles schrijven&quot; schrijft nog naar het apparaat; wacht tot het klaar is.</translation>
     </message>
+    <message>
+        <source>The device is being read back to check what was written; wait until it has finished.</source>
+        <translation>Het apparaat wordt opnieuw gelezen om te controleren wat er geschreven is; wacht tot het klaar is.</translation>
+    </message>
 </context>
 <context>
     <name>SmsCodec</name>

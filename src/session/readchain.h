@@ -18,6 +18,7 @@ public:
     // the pages locked until its end and shows no success of its own.
     void start(bool readBack);
     bool isReadBack() const { return readBack_; }
+    bool isRunning() const { return running_; }
     // The chain waits for the answer to this command.
     bool awaits(Session::Command code) const;
     // The awaited answer may be whole: if so, decode it and send the next

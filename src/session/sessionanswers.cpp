@@ -20,6 +20,13 @@ void Session::startRead()
         notify(Notice::info(writeAllRunning()));
         return;
     }
+    // Starting over would drop the check of what was just written; the
+    // read-back fills the pages all the same.
+    if (readChain_->isRunning() && readChain_->isReadBack()) {
+        notify(Notice::info(Session::tr("The device is being read back to check what was "
+                                        "written; wait until it has finished.")));
+        return;
+    }
     readChain_->start(false);
 }
 

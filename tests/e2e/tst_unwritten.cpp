@@ -2,7 +2,6 @@
 // read's replaced values come back with Undo read, and a page's Write can
 // read the device again to check what it kept.
 #include <QAction>
-#include <QScopeGuard>
 #include <QTest>
 
 #include "e2efixture.h"
@@ -93,8 +92,6 @@ void UnwrittenTest::verifyAfterWritingNamesWhatThePageWriteLost()
     QVERIFY(t.openAndRead());
     auto &w = *t.window;
     w.verifyAfterWritingAction()->setChecked(true);
-    // The setting outlives the window.
-    const auto off = qScopeGuard([&] { w.verifyAfterWritingAction()->setChecked(false); });
     QVERIFY(w.comboBox_gudt_normal->currentText() != QLatin1String("15 sec"));
     w.comboBox_gudt_normal->setCurrentText(QStringLiteral("15 sec"));
     // On the same page, but sent by another Write button: neither reported
@@ -105,6 +102,11 @@ void UnwrittenTest::verifyAfterWritingNamesWhatThePageWriteLost()
     t.recorder.shown.clear();
     QTest::mouseClick(w.pushButtonSet, Qt::LeftButton);
     QVERIFY(t.waitFor(UnwrittenWriteDone));
+    // Read pressed meanwhile leaves the check running.
+    QVERIFY(QTest::qWaitFor([&] { return !w.tabWidget_velomi->isEnabled(); }, 5000));
+    QTest::mouseClick(w.pushButton_read, Qt::LeftButton);
+    QVERIFY(t.saw(QStringLiteral(
+        "The device is being read back to check what was written; wait until it has finished.")));
     QVERIFY(QTest::qWaitFor(
         [&] {
             for (const Notice &n : std::as_const(t.recorder.shown))
