@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,7 +116,10 @@ private slots:
         const auto restore = qScopeGuard([&] {
             QDir::setCurrent(oldCurrent);
             qputenv("XDG_DATA_HOME", oldDataHome);
+            QStandardPaths::setTestModeEnabled(true);
         });
+        // The folders a user has, not the test store's.
+        QStandardPaths::setTestModeEnabled(false);
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QCoreApplication::setOrganizationName(QStringLiteral("Calvorn"));
         QCoreApplication::setApplicationName(QStringLiteral("Velomi"));
