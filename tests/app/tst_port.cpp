@@ -17,7 +17,6 @@
 #include "ptypair.h"
 #include "serial/manageserialport.h"
 #include "session/session.h"
-#include "testsettings.h"
 
 namespace {
 
@@ -85,8 +84,6 @@ private:
 void PortTest::initTestCase()
 {
     QVERIFY(dir_.isValid());
-    const QString problem = keepSettingsIn(dir_.path());
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     Messages::setRecorder(&recorder_);
 }
 

@@ -13,7 +13,6 @@
 #include "app/language.h"
 #include "app/messages.h"
 #include "app/velomi.h"
-#include "testsettings.h"
 
 namespace {
 
@@ -111,8 +110,6 @@ private:
 void TranslationsTest::initTestCase()
 {
     QVERIFY(dir_.isValid());
-    const QString problem = keepSettingsIn(dir_.path());
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     Messages::setRecorder(&recorder_);
 }
 

@@ -11,7 +11,6 @@
 #include "app/velomi.h"
 #include "serial/manageserialport.h"
 #include "session/session.h"
-#include "testsettings.h"
 
 class WindowTest : public QObject
 {
@@ -51,8 +50,6 @@ private:
 void WindowTest::initTestCase()
 {
     QVERIFY(dir_.isValid());
-    const QString problem = keepSettingsIn(dir_.path());
-    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     Messages::setRecorder(&recorder_);
 }
 
